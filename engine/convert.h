@@ -1,0 +1,19 @@
+// The engine's one operation: a query line in, an answer line out.
+// Nothing here throws or allocates.
+#pragma once
+
+namespace aiconv {
+
+// Parses and converts a NUL-terminated 8-bit query (null is answered too) and
+// returns the answer line: "<number> <unit> -> <number> <unit>", or a line
+// that begins with "ERROR: ". The text lives in one module-level buffer that
+// the next call overwrites; calls must not overlap. Never returns null.
+const char* ConvertQuery(const char* query) noexcept;
+
+// Converts between the temperature names "c"/"celsius"/"centigrade",
+// "f"/"fahrenheit" and "k"/"kelvin". Returns 1 and sets *result, or 0 when
+// either name is none of these.
+int ConvertTemperature(double value, const char* fromName, const char* toName,
+                       double* result) noexcept;
+
+}  // namespace aiconv

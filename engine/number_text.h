@@ -1,0 +1,25 @@
+// Numbers to and from text, independent of the process locale: the results
+// are those of strtod and of "%.6f" / "%.10g" under the "C" locale.
+// Nothing here throws or allocates.
+#pragma once
+
+#include <cstddef>
+
+namespace aiconv {
+
+inline constexpr std::size_t NumberTextSize = 64;
+
+// Reads a decimal number at the start of [first, last): leading white space,
+// an optional sign, digits with an optional point and exponent (and "inf" or
+// "nan" words). A magnitude too large for a double reads as infinity, one too
+// small as zero. Returns the bytes consumed, or 0 when nothing was converted
+// (then *value is left alone).
+std::size_t ScanNumber(const char* first, const char* last, double* value) noexcept;
+
+// Writes x as the answer shows it, NUL-terminated, into a buffer of
+// NumberTextSize bytes: "%.6f" with trailing zeros and point trimmed when
+// 0.001 <= |x| < 1000000 or x is zero, "%.10g" otherwise (also inf and nan).
+// The text never exceeds 17 characters.
+void FormatNumber(double x, char* buffer) noexcept;
+
+}  // namespace aiconv

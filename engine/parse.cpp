@@ -1,0 +1,127 @@
+#include "parse.h"
+
+#include <cstring>
+
+#include "number_text.h"
+#include "text.h"
+
+namespace aiconv {
+namespace {
+
+// Only the first 63 bytes are offered to the number conversion, as if they
+// were copied into a 64-byte scratch: a longer number is cut there.
+constexpr std::size_t kNumberScan = NumberTextSize - 1;
+constexpr std::size_t kTwoWordKey = 32;
+
+const char* SkipSpace(const char* p, const char* end) noexcept {
+    while (p < end && IsSpace(*p)) ++p;
+    return p;
+}
+
+int ParseNumber(const char* start, const char* end, double* value, const char** cursor) noexcept {
+    const std::size_t available = static_cast<std::size_t>(end - start);
+    const std::size_t n = available < kNumberScan ? available : kNumberScan;
+    const std::size_t used = ScanNumber(start, start + n, value);
+    if (used == 0) return 0;
+    *cursor = start + used;
+    return 1;
+}
+
+int NextWord(const char** cursor, const char* end, const char** wordStart,
+             const char** wordEnd) noexcept {
+    const char* p = SkipSpace(*cursor, end);
+    if (p >= end) return 0;
+    *wordStart = p;
+    while (p < end && !IsSpace(*p)) ++p;
+    *wordEnd = p;
+    *cursor = p;
+    return 1;
+}
+
+int StartsWithNoCase(const char* text, const char* prefix) noexcept {
+    for (; *prefix != '\0'; ++text, ++prefix) {
+        if (*text == '\0' || ToLower(*text) != ToLower(*prefix)) return 0;
+    }
+    return 1;
+}
+
+// "to" is matched as a bare prefix and always takes two bytes: "tomi" reads
+// the target "mi". "->" must stand apart from the source word.
+int ParseUnitsAndArrow(const char** cursor, const char* end, const UnitDef** to) noexcept {
+    const char* p = SkipSpace(*cursor, end);
+    if (p < end && p[0] == '-' && p + 1 < end && p[1] == '>') {
+        p += 2;
+    } else if (StartsWithNoCase(p, "to")) {
+        p += 2;
+    }
+    const char* wordStart = nullptr;
+    const char* wordEnd = nullptr;
+    if (!NextWord(&p, end, &wordStart, &wordEnd)) return 0;
+    *cursor = p;
+    *to = FindUnit(wordStart, static_cast<std::size_t>(wordEnd - wordStart));
+    return *to != nullptr;
+}
+
+// Two-word units ("fl oz", "cubic meter") are keyed with one blank, however
+// the words were spaced in the query.
+const UnitDef* FindTwoWordUnit(const char* first, const char* firstEnd, const char* second,
+                               const char* secondEnd) noexcept {
+    const std::size_t n1 = static_cast<std::size_t>(firstEnd - first);
+    const std::size_t n2 = static_cast<std::size_t>(secondEnd - second);
+    if (n1 + 1 + n2 >= kTwoWordKey) return nullptr;
+    char key[kTwoWordKey];
+    std::memcpy(key, first, n1);
+    key[n1] = ' ';
+    std::memcpy(key + n1 + 1, second, n2);
+    return FindUnit(key, n1 + 1 + n2);
+}
+
+void SetError(char* errorText, const char* message) noexcept {
+    std::memcpy(errorText, message, std::strlen(message) + 1);
+}
+
+}  // namespace
+
+int ParseQuery(const char* query, double* value, const UnitDef** from, const UnitDef** to,
+               char* errorText) noexcept {
+    const char* const end = query + std::strlen(query);
+    const char* cursor = query;
+    if (!ParseNumber(query, end, value, &cursor)) {
+        SetError(errorText, ErrorNoNumber);
+        return 0;
+    }
+
+    const char* word1 = nullptr;
+    const char* word1End = nullptr;
+    if (!NextWord(&cursor, end, &word1, &word1End)) {
+        SetError(errorText, ErrorNoUnit);
+        return 0;
+    }
+
+    const UnitDef* source = nullptr;
+    const char* word2 = nullptr;
+    const char* word2End = nullptr;
+    const char* afterWord2 = cursor;
+    if (NextWord(&afterWord2, end, &word2, &word2End)) {
+        source = FindTwoWordUnit(word1, word1End, word2, word2End);
+        if (source != nullptr) cursor = afterWord2;
+    }
+    if (source == nullptr) {
+        source = FindUnit(word1, static_cast<std::size_t>(word1End - word1));
+        if (source == nullptr) {
+            SetError(errorText, ErrorBadUnits);
+            return 0;
+        }
+    }
+
+    const UnitDef* target = nullptr;
+    if (!ParseUnitsAndArrow(&cursor, end, &target)) {
+        SetError(errorText, ErrorBadUnits);
+        return 0;
+    }
+    *from = source;
+    *to = target;
+    return 1;
+}
+
+}  // namespace aiconv

@@ -1,0 +1,244 @@
+#include "units.h"
+
+#include <cstring>
+
+#include "text.h"
+
+namespace aiconv {
+
+// Keep this order: a lookup must behave as a first-match scan from the top.
+constexpr UnitDef UnitTable[UnitCount + 1] = {
+    {"m", CategoryLength, 1},
+    {"meter", CategoryLength, 1},
+    {"metre", CategoryLength, 1},
+    {"meters", CategoryLength, 1},
+    {"km", CategoryLength, 1000},
+    {"kilometer", CategoryLength, 1000},
+    {"kilometre", CategoryLength, 1000},
+    {"kilometers", CategoryLength, 1000},
+    {"cm", CategoryLength, 0.01},
+    {"centimeter", CategoryLength, 0.01},
+    {"mm", CategoryLength, 0.001},
+    {"millimeter", CategoryLength, 0.001},
+    {"mi", CategoryLength, 1609.344},
+    {"mile", CategoryLength, 1609.344},
+    {"miles", CategoryLength, 1609.344},
+    {"yd", CategoryLength, 0.9144},
+    {"yard", CategoryLength, 0.9144},
+    {"yards", CategoryLength, 0.9144},
+    {"ft", CategoryLength, 0.3048},
+    {"foot", CategoryLength, 0.3048},
+    {"feet", CategoryLength, 0.3048},
+    {"in", CategoryLength, 0.0254},
+    {"inch", CategoryLength, 0.0254},
+    {"inches", CategoryLength, 0.0254},
+    {"nm", CategoryLength, 1e-09},
+    {"um", CategoryLength, 1e-06},
+    {"micrometer", CategoryLength, 1e-06},
+
+    {"kg", CategoryMass, 1},
+    {"kilogram", CategoryMass, 1},
+    {"kilograms", CategoryMass, 1},
+    {"g", CategoryMass, 0.001},
+    {"gram", CategoryMass, 0.001},
+    {"grams", CategoryMass, 0.001},
+    {"mg", CategoryMass, 1e-06},
+    {"milligram", CategoryMass, 1e-06},
+    {"lb", CategoryMass, 0.45359237},
+    {"lbs", CategoryMass, 0.45359237},
+    {"pound", CategoryMass, 0.45359237},
+    {"pounds", CategoryMass, 0.45359237},
+    {"lbs.", CategoryMass, 0.45359237},
+    {"oz", CategoryMass, 0.028349523125},
+    {"ounce", CategoryMass, 0.028349523125},
+    {"ounces", CategoryMass, 0.028349523125},
+    {"ton", CategoryMass, 907.18474},
+    {"tonne", CategoryMass, 1000},
+    {"t", CategoryMass, 1000},
+
+    {"m3", CategoryVolume, 1},
+    {"cubic meter", CategoryVolume, 1},
+    {"l", CategoryVolume, 0.001},
+    {"liter", CategoryVolume, 0.001},
+    {"litre", CategoryVolume, 0.001},
+    {"ml", CategoryVolume, 1e-06},
+    {"gal", CategoryVolume, 0.003785411784},
+    {"gallon", CategoryVolume, 0.003785411784},
+    {"qt", CategoryVolume, 0.000946352946},
+    {"pt", CategoryVolume, 0.000473176473},
+    {"fl oz", CategoryVolume, 2.95735295625e-05},
+    {"floz", CategoryVolume, 2.95735295625e-05},
+    {"cup", CategoryVolume, 0.0002365882365},
+    {"in3", CategoryVolume, 1.6387064e-05},
+    {"ft3", CategoryVolume, 0.028316846592},
+
+    {"m2", CategoryArea, 1},
+    {"km2", CategoryArea, 1000000},
+    {"cm2", CategoryArea, 0.0001},
+    {"mm2", CategoryArea, 1e-06},
+    {"ft2", CategoryArea, 0.09290304},
+    {"in2", CategoryArea, 0.00064516},
+    {"acre", CategoryArea, 4046.8564224},
+    {"ac", CategoryArea, 4046.8564224},
+    {"ha", CategoryArea, 10000},
+
+    {"m/s", CategorySpeed, 1},
+    {"km/h", CategorySpeed, 0.2777777777777778},
+    {"kph", CategorySpeed, 0.2777777777777778},
+    {"mph", CategorySpeed, 0.44704},
+    {"ft/s", CategorySpeed, 0.3048},
+    {"knot", CategorySpeed, 0.5144444444444445},
+    {"knots", CategorySpeed, 0.5144444444444445},
+    {"kt", CategorySpeed, 0.5144444444444445},
+
+    {"c", CategoryTemperature, 1},
+    {"celsius", CategoryTemperature, 1},
+    {"centigrade", CategoryTemperature, 1},
+    {"f", CategoryTemperature, 1},
+    {"fahrenheit", CategoryTemperature, 1},
+    {"k", CategoryTemperature, 1},
+    {"kelvin", CategoryTemperature, 1},
+
+    {"pa", CategoryPressure, 1},
+    {"kpa", CategoryPressure, 1000},
+    {"mpa", CategoryPressure, 1000000},
+    {"bar", CategoryPressure, 100000},
+    {"mbar", CategoryPressure, 100},
+    {"atm", CategoryPressure, 101325},
+    {"psi", CategoryPressure, 6894.757293168361},
+    {"mmhg", CategoryPressure, 133.3223684211},
+    {"torr", CategoryPressure, 133.3223684211},
+
+    {"j", CategoryEnergy, 1},
+    {"kj", CategoryEnergy, 1000},
+    {"mj", CategoryEnergy, 1000000},
+    {"wh", CategoryEnergy, 3600},
+    {"kwh", CategoryEnergy, 3600000},
+    {"cal", CategoryEnergy, 4.184},
+    {"kcal", CategoryEnergy, 4184},
+    {"btu", CategoryEnergy, 1055.05585262},
+
+    {"w", CategoryPower, 1},
+    {"kw", CategoryPower, 1000},
+    {"mw", CategoryPower, 1000000},
+    {"hp", CategoryPower, 745.6998715822702},
+
+    {"s", CategoryTime, 1},
+    {"sec", CategoryTime, 1},
+    {"min", CategoryTime, 60},
+    {"h", CategoryTime, 3600},
+    {"hr", CategoryTime, 3600},
+    {"hour", CategoryTime, 3600},
+    {"day", CategoryTime, 86400},
+
+    {"rad", CategoryAngle, 1},
+    {"deg", CategoryAngle, 0.017453292519943295},
+    {"degree", CategoryAngle, 0.017453292519943295},
+    {"gon", CategoryAngle, 0.015707963267948967},
+    {"grad", CategoryAngle, 0.015707963267948967},
+
+    {"bit", CategoryData, 1},
+    {"bits", CategoryData, 1},
+    {"kb", CategoryData, 1000},
+    {"mb", CategoryData, 1000000},
+    {"gb", CategoryData, 1000000000},
+    {"tb", CategoryData, 1000000000000},
+    {"kib", CategoryData, 1024},
+    {"mib", CategoryData, 1048576},
+    {"gib", CategoryData, 1073741824},
+    {"byte", CategoryData, 8},
+    {"bytes", CategoryData, 8},
+    {"b", CategoryData, 8},
+
+    {nullptr, UnitCategory{}, 0},
+};
+
+static_assert(UnitTable[UnitCount].name == nullptr, "the end row closes the table");
+
+namespace {
+
+// Lookup keys are at most 31 bytes, like the scratch key of the word rules.
+constexpr std::size_t kMaxKey = 31;
+
+// FNV-1a over the lower-cased key. The same function builds the index at
+// compile time and hashes keys at run time.
+constexpr std::uint32_t kHashSeed = 2166136261u;
+constexpr std::uint32_t HashStep(std::uint32_t h, char c) noexcept {
+    return (h ^ static_cast<unsigned char>(c)) * 16777619u;
+}
+
+constexpr std::size_t Length(const char* s) noexcept {
+    std::size_t n = 0;
+    while (s[n] != '\0') ++n;
+    return n;
+}
+
+// Open addressing with linear probing; a slot holds row + 1, 0 is empty.
+// Names are distinct, so the one row whose name equals a key is also the
+// first one a scan in table order would find.
+constexpr std::size_t kSlots = 512;
+static_assert(kSlots >= 2 * UnitCount && (kSlots & (kSlots - 1)) == 0);
+
+struct UnitIndex {
+    std::uint8_t slot[kSlots];
+    std::uint8_t nameLength[UnitCount];
+};
+
+constexpr UnitIndex BuildIndex() {
+    UnitIndex index{};
+    for (std::size_t row = 0; row < UnitCount; ++row) {
+        const char* name = UnitTable[row].name;
+        std::uint32_t h = kHashSeed;
+        const std::size_t n = Length(name);
+        for (std::size_t i = 0; i < n; ++i) h = HashStep(h, name[i]);
+        std::size_t at = h & (kSlots - 1);
+        while (index.slot[at] != 0) at = (at + 1) & (kSlots - 1);
+        index.slot[at] = static_cast<std::uint8_t>(row + 1);
+        index.nameLength[row] = static_cast<std::uint8_t>(n);
+    }
+    return index;
+}
+
+constexpr UnitIndex kIndex = BuildIndex();
+
+constexpr const char* kCategoryNames[] = {
+    "unknown", "length", "mass",   "volume", "area",  "speed", "temperature",
+    "pressure", "energy", "power", "time",   "angle", "data",
+};
+
+}  // namespace
+
+const UnitDef* FindUnit(const char* text, std::size_t length) noexcept {
+    const std::size_t n = length < kMaxKey ? length : kMaxKey;
+    char key[kMaxKey + 1];
+    std::uint32_t h = kHashSeed;
+    std::uint32_t hashBeforeLast = kHashSeed;
+    std::size_t keyLength = 0;
+    // The key is a C string: a NUL inside the word ends it there.
+    while (keyLength < n && text[keyLength] != '\0') {
+        key[keyLength] = ToLower(text[keyLength]);
+        hashBeforeLast = h;
+        h = HashStep(h, key[keyLength]);
+        ++keyLength;
+    }
+    if (keyLength == n && n > 0 && key[n - 1] == '.') {  // "kg." finds "kg"; one point only
+        keyLength = n - 1;
+        h = hashBeforeLast;
+    }
+    for (std::size_t at = h & (kSlots - 1);; at = (at + 1) & (kSlots - 1)) {
+        const std::size_t entry = kIndex.slot[at];
+        if (entry == 0) return nullptr;
+        const std::size_t row = entry - 1;
+        if (kIndex.nameLength[row] == keyLength &&
+            std::memcmp(UnitTable[row].name, key, keyLength) == 0) {
+            return &UnitTable[row];
+        }
+    }
+}
+
+const char* CategoryName(std::int32_t category) noexcept {
+    const bool known = category >= CategoryLength && category <= CategoryData;
+    return kCategoryNames[known ? category : 0];
+}
+
+}  // namespace aiconv

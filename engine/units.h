@@ -1,0 +1,45 @@
+// The unit vocabulary: one constant table of names, categories and factors,
+// and the lookup that turns a word of a query into a row of it.
+// Nothing here throws or allocates.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+
+namespace aiconv {
+
+// A 32-bit category code; values outside 1..12 are "unknown".
+enum UnitCategory : std::int32_t {
+    CategoryLength = 1,
+    CategoryMass = 2,
+    CategoryVolume = 3,
+    CategoryArea = 4,
+    CategorySpeed = 5,
+    CategoryTemperature = 6,
+    CategoryPressure = 7,
+    CategoryEnergy = 8,
+    CategoryPower = 9,
+    CategoryTime = 10,
+    CategoryAngle = 11,
+    CategoryData = 12,
+};
+
+struct UnitDef {
+    const char* name;       // lower case, NUL-terminated; null only in the end row
+    UnitCategory category;
+    double factor;          // size of one unit in the category's base unit
+};
+
+// Rows in lookup order, then one end row whose name is null.
+inline constexpr std::size_t UnitCount = 130;
+extern const UnitDef UnitTable[UnitCount + 1];
+
+// Finds the row for a word of `length` bytes (not necessarily NUL-terminated):
+// the word is cut to 31 bytes, A-Z lower-cased and one trailing '.' dropped,
+// then matched exactly. Returns null when no row matches.
+const UnitDef* FindUnit(const char* text, std::size_t length) noexcept;
+
+// Display word of a category ("length", ...); "unknown" outside 1..12.
+const char* CategoryName(std::int32_t category) noexcept;
+
+}  // namespace aiconv
