@@ -1,0 +1,32 @@
+# cmake --install: the library, its header, the framework stand-in it links
+# against, aiconvert, a CMake package and a pkg-config file.
+include(CMakePackageConfigHelpers)
+
+set(AICONV_CMAKE_DIR ${CMAKE_INSTALL_LIBDIR}/cmake/AIConverter)
+
+install(TARGETS aiconverter hostframework EXPORT AIConverterTargets
+    RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR}
+    LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR}
+    ARCHIVE DESTINATION ${CMAKE_INSTALL_LIBDIR})
+if(TARGET aiconvert)
+  install(TARGETS aiconvert RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+endif()
+install(FILES ${PROJECT_SOURCE_DIR}/include/aiconverter.h
+    DESTINATION ${CMAKE_INSTALL_INCLUDEDIR})
+
+install(EXPORT AIConverterTargets NAMESPACE AIConverter:: DESTINATION ${AICONV_CMAKE_DIR})
+configure_package_config_file(${CMAKE_CURRENT_LIST_DIR}/AIConverterConfig.cmake.in
+    ${PROJECT_BINARY_DIR}/AIConverterConfig.cmake
+    INSTALL_DESTINATION ${AICONV_CMAKE_DIR})
+write_basic_package_version_file(${PROJECT_BINARY_DIR}/AIConverterConfigVersion.cmake
+    COMPATIBILITY SameMajorVersion)
+install(FILES ${PROJECT_BINARY_DIR}/AIConverterConfig.cmake
+    ${PROJECT_BINARY_DIR}/AIConverterConfigVersion.cmake
+    DESTINATION ${AICONV_CMAKE_DIR})
+
+# The .pc file finds its prefix from its own place, so the tree can move.
+set(AICONV_PC_DIR ${CMAKE_INSTALL_LIBDIR}/pkgconfig)
+file(RELATIVE_PATH AICONV_PC_TO_PREFIX /prefix/${AICONV_PC_DIR} /prefix)
+configure_file(${CMAKE_CURRENT_LIST_DIR}/aiconverter.pc.in
+    ${PROJECT_BINARY_DIR}/aiconverter.pc @ONLY)
+install(FILES ${PROJECT_BINARY_DIR}/aiconverter.pc DESTINATION ${AICONV_PC_DIR})

@@ -1,0 +1,39 @@
+/* AIConverter: converts one line of text such as L"10 km to mi" and answers
+ * one line such as L"10 km -> 6.213712 mi". This header compiles as C and C++.
+ *
+ * A host may rely on this: the answer is one line with no line break; it
+ * begins with "ERROR: " exactly when the query was not converted; it stays
+ * valid and unchanged until the next call. Calls must not run on two threads
+ * at once. */
+#ifndef AICONVERTER_H
+#define AICONVERTER_H
+
+#include <wchar.h>
+
+#if defined(_WIN32)
+#  define AICONVERTER_CALL __cdecl
+#  if defined(AICONVERTER_BUILDING)
+#    define AICONVERTER_API
+#  else
+#    define AICONVERTER_API __declspec(dllimport)
+#  endif
+#else
+#  define AICONVERTER_CALL
+#  define AICONVERTER_API __attribute__((visibility("default")))
+#endif
+
+#ifdef __cplusplus
+extern "C" {
+#endif
+
+/* Converts a NUL-terminated wide query (null is answered too) and returns the
+ * wide answer. Never returns null. The query is read in the system's 8-bit
+ * code page: characters it cannot represent become '?'. Only the first 999
+ * bytes of the query in that code page are read. */
+AICONVERTER_API const wchar_t* AICONVERTER_CALL AIConverter(const wchar_t* query);
+
+#ifdef __cplusplus
+}
+#endif
+
+#endif /* AICONVERTER_H */

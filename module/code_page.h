@@ -1,0 +1,20 @@
+// Conversion between wide text and the system's default 8-bit code page.
+// On Windows that is the ANSI code page through the system's own calls; other
+// systems have none, so Windows-1252 stands in for it.
+#pragma once
+
+#include <cstddef>
+
+namespace aiconv {
+
+// Converts the wide NUL-terminated text into the code page. Writes at most
+// size - 1 bytes and a NUL: text whose 8-bit form is longer is cut there.
+// Characters the code page cannot hold become '?'. A conversion that fails
+// as a whole leaves the empty string. size must be at least 1.
+void WideToCodePage(const wchar_t* text, char* out, std::size_t size) noexcept;
+
+// Converts NUL-terminated 8-bit text in the code page to wide text, writing
+// at most size wide characters including the NUL (size >= 1).
+void CodePageToWide(const char* text, wchar_t* out, std::size_t size) noexcept;
+
+}  // namespace aiconv

@@ -1,0 +1,55 @@
+// Windows-1252, the US English default ANSI code page, for systems without
+// one. Like the Windows conversion without flags, any character it cannot
+// represent (UTF-16 surrogates and code points above U+FFFF included)
+// becomes '?'.
+#include "code_page.h"
+
+namespace aiconv {
+namespace {
+
+// Bytes 0x80-0x9F; the rest of the code page is Latin-1.
+constexpr char32_t kHighControls[32] = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
+    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
+    0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
+};
+
+char ToByte(char32_t c) noexcept {
+    if (c < 0x80 || (c >= 0xA0 && c <= 0xFF)) return static_cast<char>(c);
+    for (unsigned i = 0; i < 32; ++i) {
+        if (kHighControls[i] == c) return static_cast<char>(0x80 + i);
+    }
+    return '?';
+}
+
+char32_t FromByte(unsigned char b) noexcept {
+    return (b >= 0x80 && b < 0xA0) ? kHighControls[b - 0x80] : b;
+}
+
+// wchar_t may be 16 or 32 bits and signed or not; read it as a code unit.
+char32_t CodeUnit(wchar_t c) noexcept {
+    if constexpr (sizeof(wchar_t) == 2) {
+        return static_cast<char16_t>(c);
+    } else {
+        return static_cast<char32_t>(c);
+    }
+}
+
+}  // namespace
+
+void WideToCodePage(const wchar_t* text, char* out, std::size_t size) noexcept {
+    std::size_t n = 0;
+    for (; n + 1 < size && text[n] != 0; ++n) out[n] = ToByte(CodeUnit(text[n]));
+    out[n] = '\0';
+}
+
+void CodePageToWide(const char* text, wchar_t* out, std::size_t size) noexcept {
+    std::size_t n = 0;
+    for (; n + 1 < size && text[n] != '\0'; ++n) {
+        out[n] = static_cast<wchar_t>(FromByte(static_cast<unsigned char>(text[n])));
+    }
+    out[n] = 0;
+}
+
+}  // namespace aiconv

@@ -1,0 +1,42 @@
+// The system's ANSI code page through the Win32 conversions, without flags.
+#include "code_page.h"
+
+#include <windows.h>
+
+namespace aiconv {
+namespace {
+
+// The first 999 bytes of a query are all that is read. A UTF-16 unit gives
+// at least half a byte (a surrogate pair may become one '?'), so 2 x 999
+// units always cover them; a code page needs at most 3 bytes per unit
+// (UTF-8), which sizes the scratch.
+constexpr int kMaxBytesPerUnit = 3;
+constexpr std::size_t kMaxQueryBytes = 999;
+constexpr int kMaxUnits = 2 * kMaxQueryBytes;
+
+bool IsHighSurrogate(wchar_t c) noexcept { return c >= 0xD800 && c <= 0xDBFF; }
+
+}  // namespace
+
+void WideToCodePage(const wchar_t* text, char* out, std::size_t size) noexcept {
+    int units = 0;
+    while (units < kMaxUnits && text[units] != 0) ++units;
+    // Never split a surrogate pair at the cut.
+    if (units == kMaxUnits && IsHighSurrogate(text[units - 1])) --units;
+
+    char scratch[kMaxUnits * kMaxBytesPerUnit + 1];
+    const int written = units == 0 ? 0
+        : WideCharToMultiByte(CP_ACP, 0, text, units, scratch, sizeof scratch, nullptr, nullptr);
+    std::size_t n = written > 0 ? static_cast<std::size_t>(written) : 0;
+    if (n > size - 1) n = size - 1;
+    for (std::size_t i = 0; i < n; ++i) out[i] = scratch[i];
+    out[n] = '\0';
+}
+
+void CodePageToWide(const char* text, wchar_t* out, std::size_t size) noexcept {
+    out[0] = 0;
+    const int capacity = size > 0x7fffffff ? 0x7fffffff : static_cast<int>(size);
+    if (MultiByteToWideChar(CP_ACP, 0, text, -1, out, capacity) == 0) out[0] = 0;
+}
+
+}  // namespace aiconv

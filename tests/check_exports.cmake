@@ -1,0 +1,33 @@
+# Fails unless the library's export table is exactly AIConverter.
+# -DLIBRARY=path -DNM=nm -DOBJDUMP=objdump -DWINDOWS=0|1
+if(WINDOWS)
+  execute_process(COMMAND ${OBJDUMP} -p ${LIBRARY} OUTPUT_VARIABLE dump RESULT_VARIABLE rc)
+  if(NOT rc EQUAL 0)
+    message(FATAL_ERROR "objdump failed on ${LIBRARY}")
+  endif()
+  # The name table follows "[Ordinal/Name Pointer] Table" as "[ n] Name" rows.
+  string(REGEX MATCH "\\[Ordinal/Name Pointer\\] Table[^\n]*\n(([ \t]*\\[ *[0-9]+\\][^\n]*\n)*)" _ "${dump}")
+  string(REGEX MATCHALL "\\] [^\n]+" rows "${CMAKE_MATCH_1}")
+  set(symbols "")
+  foreach(row IN LISTS rows)
+    string(REGEX REPLACE "^\\] " "" name "${row}")
+    list(APPEND symbols "${name}")
+  endforeach()
+else()
+  execute_process(COMMAND ${NM} -D --defined-only --format=posix ${LIBRARY}
+      OUTPUT_VARIABLE dump RESULT_VARIABLE rc)
+  if(NOT rc EQUAL 0)
+    message(FATAL_ERROR "nm failed on ${LIBRARY}")
+  endif()
+  string(REGEX MATCHALL "[^\n]+" rows "${dump}")
+  set(symbols "")
+  foreach(row IN LISTS rows)
+    string(REGEX REPLACE " .*" "" name "${row}")
+    list(APPEND symbols "${name}")
+  endforeach()
+endif()
+
+if(NOT symbols STREQUAL "AIConverter")
+  message(FATAL_ERROR "exported symbols of ${LIBRARY} are [${symbols}], expected [AIConverter]")
+endif()
+message(STATUS "exports: ${symbols}")

@@ -1,0 +1,52 @@
+# Runs aiconvert as a user would and checks its output and exit status.
+# -DAICONVERT=path [-DEMULATOR=runner;args] -DWORK_DIR=dir
+set(failures 0)
+
+# expect(<status> <stdout> [INPUT <text>] ARGS <arg>...)
+function(expect status output)
+  cmake_parse_arguments(PARSE_ARGV 2 run "" "INPUT" "ARGS")
+  set(input_file ${WORK_DIR}/aiconvert_input.txt)
+  file(WRITE ${input_file} "${run_INPUT}")
+  execute_process(
+      COMMAND ${CMAKE_COMMAND} -E env LC_ALL=C.UTF-8 ${EMULATOR} ${AICONVERT} ${run_ARGS}
+      INPUT_FILE ${input_file}
+      OUTPUT_VARIABLE actual ERROR_VARIABLE errors RESULT_VARIABLE rc)
+  string(REPLACE "\r" "" actual "${actual}")
+  if(NOT rc STREQUAL status OR NOT actual STREQUAL output)
+    message(SEND_ERROR "aiconvert ${run_ARGS} (input: ${run_INPUT})\n"
+        "  expected status ${status} and:\n${output}\n"
+        "  got status ${rc} and:\n${actual}${errors}")
+  endif()
+endfunction()
+
+expect(0 "10 km -> 6.213712 mi\n" ARGS 10 km to mi)
+expect(0 "-40 c -> -40 f\n" ARGS "-40 c" to f)
+expect(1 "ERROR: incompatible units (length vs mass)\n" ARGS 1 m to kg)
+# Typed in a UTF-8 terminal, the micro sign reaches the library as one
+# character that is no unit; invalid UTF-8 is no unit either.
+expect(1 "ERROR: could not parse units or arrow\n" ARGS 5 kg to µg)
+expect(1 "ERROR: could not parse units or arrow\n" INPUT "5 kg to \xff\n")
+
+# Standard input: one answer a line; the status reports any error line.
+expect(0 "1 m -> 100 cm\n2 h -> 120 min\n" INPUT "1 m to cm\n2 h to min\n")
+expect(1 "1 m -> 100 cm\nERROR: could not parse number\n1 kb -> 125 byte\n"
+    INPUT "1 m to cm\n\n1 kb to byte")
+expect(0 "" INPUT "")
+
+expect(0 "aiconvert 1.0.0.1\n" ARGS --version)
+expect(2 "" ARGS --frobnicate)
+execute_process(COMMAND ${EMULATOR} ${AICONVERT} --help OUTPUT_VARIABLE help RESULT_VARIABLE rc)
+if(NOT rc EQUAL 0 OR NOT help MATCHES "usage: aiconvert")
+  message(SEND_ERROR "--help: status ${rc}\n${help}")
+endif()
+
+execute_process(COMMAND ${EMULATOR} ${AICONVERT} --list-units OUTPUT_VARIABLE units RESULT_VARIABLE rc)
+string(REPLACE "\r" "" units "${units}")
+string(REGEX MATCHALL "[^\n]+" lines "${units}")
+list(LENGTH lines count)
+if(NOT rc EQUAL 0 OR NOT count EQUAL 12
+   OR NOT units MATCHES "^length: m meter metre meters km "
+   OR NOT units MATCHES "\nvolume: m3 cubic meter l "
+   OR NOT units MATCHES "\ndata: bit bits kb mb gb tb kib mib gib byte bytes b\n$")
+  message(SEND_ERROR "--list-units: status ${rc}\n${units}")
+endif()

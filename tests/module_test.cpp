@@ -1,0 +1,71 @@
+// The exported entry as a host calls it: wide text in, wide text out.
+#include <aiconverter.h>
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace {
+
+std::wstring Ask(const std::wstring& query) { return AIConverter(query.c_str()); }
+
+const std::wstring kBadUnits = L"ERROR: could not parse units or arrow";
+
+TEST(AIConverter, AnswersWideQueries) {
+    EXPECT_EQ(Ask(L"10 km to mi"), L"10 km -> 6.213712 mi");
+    EXPECT_EQ(Ask(L"72 FAHRENHEIT -> c"), L"72 fahrenheit -> 22.222222 c");
+    EXPECT_EQ(Ask(L"2 cubic meter l"), L"2 cubic meter -> 2000 l");
+    EXPECT_EQ(Ask(L""), L"ERROR: could not parse number");
+    EXPECT_EQ(Ask(L"1 m to kg"), L"ERROR: incompatible units (length vs mass)");
+    EXPECT_STREQ(AIConverter(nullptr), L"ERROR: null input");
+}
+
+TEST(AIConverter, KeepsOneAnswerBufferUntilTheNextCall) {
+    const wchar_t* first = AIConverter(L"10 km to m");
+    EXPECT_STREQ(first, L"10 km -> 10000 m");
+    const wchar_t* second = AIConverter(L"1 h to min");
+    EXPECT_EQ(first, second);
+    EXPECT_STREQ(first, L"1 h -> 60 min");
+}
+
+TEST(AIConverter, CharactersOutsideTheCodePageNeverMatchAUnit) {
+    EXPECT_EQ(Ask(L"5 kg to \u00B5g"), kBadUnits);  // micro sign: in the code page, no unit
+    EXPECT_EQ(Ask(L"5 kg to \u4E2Dg"), kBadUnits);
+    EXPECT_EQ(Ask(L"5 \u00B5g to kg"), kBadUnits);
+    EXPECT_EQ(Ask(L"\u0661 m to cm"), L"ERROR: could not parse number");  // Arabic-Indic one
+}
+
+TEST(AIConverter, NoCharacterIsNarrowedToAnother) {
+    // Each character bumped by 256 must be read as something else, never as
+    // the same byte: a narrowing cast would turn U+016B into 'k'.
+    const std::wstring query = L"10 km to mi";
+    const std::wstring answer = Ask(query);
+    for (std::size_t i = 0; i < query.size(); ++i) {
+        if (query[i] == L' ') continue;
+        std::wstring bumped = query;
+        bumped[i] = static_cast<wchar_t>(bumped[i] + 256);
+        EXPECT_NE(Ask(bumped), answer) << "position " << i;
+        EXPECT_EQ(Ask(bumped).compare(0, 7, L"ERROR: "), 0) << "position " << i;
+    }
+}
+
+TEST(AIConverter, UnpairedSurrogatesAndControlsAreSafe) {
+    const wchar_t lone[] = {L'1', L' ', static_cast<wchar_t>(0xD800), L' ', L'm', 0};
+    EXPECT_EQ(Ask(lone), kBadUnits);
+    const wchar_t trail[] = {L'1', L' ', L'm', L' ', static_cast<wchar_t>(0xDC00), 0};
+    EXPECT_EQ(Ask(trail), kBadUnits);
+    EXPECT_EQ(Ask(L"1\tm\r\nto\vcm\f"), L"1 m -> 100 cm");
+}
+
+TEST(AIConverter, ReadsOnlyTheFirst999Bytes) {
+    // 6 + 991 + 2 = 999 bytes: read whole.
+    EXPECT_EQ(Ask(L"1 m to" + std::wstring(991, L' ') + L"cm"), L"1 m -> 100 cm");
+    // One byte more and the target is cut to "c".
+    EXPECT_EQ(Ask(L"1 m to" + std::wstring(992, L' ') + L"cm"),
+              L"ERROR: incompatible units (length vs temperature)");
+    EXPECT_EQ(Ask(L"5" + std::wstring(2000, L' ') + L"m to cm"), L"ERROR: missing unit");
+    EXPECT_EQ(Ask(L"5 m to cm " + std::wstring(4000000, L'x')), L"5 m -> 500 cm");
+    EXPECT_EQ(Ask(std::wstring(4000000, L' ')), L"ERROR: could not parse number");
+}
+
+}  // namespace
