@@ -13,6 +13,17 @@ if(WINDOWS)
     string(REGEX REPLACE "^\\] " "" name "${row}")
     list(APPEND symbols "${name}")
   endforeach()
+  # Runtime dependencies: system DLLs and the framework only; the C++
+  # runtime is linked in.
+  string(REGEX MATCHALL "DLL Name: [^\n]+" imports "${dump}")
+  foreach(import IN LISTS imports)
+    string(REGEX REPLACE "DLL Name: " "" dll "${import}")
+    string(TOLOWER "${dll}" dll)
+    if(NOT dll MATCHES "^(hostframework|kernel32|msvcrt|user32|advapi32)\\.dll$")
+      message(FATAL_ERROR "${LIBRARY} imports ${dll}")
+    endif()
+    message(STATUS "imports: ${dll}")
+  endforeach()
 else()
   execute_process(COMMAND ${NM} -D --defined-only --format=posix ${LIBRARY}
       OUTPUT_VARIABLE dump RESULT_VARIABLE rc)

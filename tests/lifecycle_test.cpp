@@ -5,6 +5,7 @@
 
 #include <string>
 #include <thread>
+#include <vector>
 
 #include "hostframework.h"
 
@@ -60,6 +61,9 @@ TEST_F(Lifecycle, LoadRegistersAndUnloadUnregisters) {
     ASSERT_NE(convert, nullptr);
     EXPECT_STREQ(convert(L"10 km to mi"), L"10 km -> 6.213712 mi");
     EXPECT_STREQ(convert(L"1 \u4E2D to m"), L"ERROR: could not parse units or arrow");
+    EXPECT_STREQ(convert(L"5 kg to \u00B5g"), L"ERROR: could not parse units or arrow");
+    const wchar_t lone[] = {L'1', L' ', L'm', L' ', static_cast<wchar_t>(0xD83D), L'x', 0};
+    EXPECT_STREQ(convert(lone), L"ERROR: could not parse units or arrow");
 
     ASSERT_TRUE(Unload(h));
     EXPECT_EQ(FwRegisteredModuleCount(), 0);
@@ -121,5 +125,40 @@ TEST_F(Lifecycle, ThreadsComingAndGoingChangeNothing) {
     ASSERT_TRUE(Unload(h));
     EXPECT_EQ(FwRegisteredModuleCount(), 0);
 }
+
+#if defined(_WIN32)
+TEST_F(Lifecycle, CarriesItsVersionTypeLibraryAndStringTable) {
+    Handle h = Load();
+    ASSERT_NE(h, nullptr);
+    wchar_t path[MAX_PATH];
+    ASSERT_GT(GetModuleFileNameW(h, path, MAX_PATH), 0u);
+
+    DWORD ignored = 0;
+    const DWORD size = GetFileVersionInfoSizeW(path, &ignored);
+    ASSERT_GT(size, 0u);
+    std::vector<char> data(size);
+    ASSERT_TRUE(GetFileVersionInfoW(path, 0, size, data.data()));
+    VS_FIXEDFILEINFO* fixed = nullptr;
+    UINT length = 0;
+    ASSERT_TRUE(VerQueryValueW(data.data(), L"\\", reinterpret_cast<void**>(&fixed), &length));
+    EXPECT_EQ(fixed->dwFileVersionMS, 0x00010000u);
+    EXPECT_EQ(fixed->dwFileVersionLS, 0x00000001u);
+    EXPECT_EQ(fixed->dwProductVersionMS, 0x00010000u);
+    EXPECT_EQ(fixed->dwProductVersionLS, 0x00000001u);
+    WORD* translation = nullptr;
+    ASSERT_TRUE(VerQueryValueW(data.data(), L"\\VarFileInfo\\Translation",
+                               reinterpret_cast<void**>(&translation), &length));
+    EXPECT_EQ(translation[0], 0x0409);
+    wchar_t* fileVersion = nullptr;
+    ASSERT_TRUE(VerQueryValueW(data.data(), L"\\StringFileInfo\\040904B0\\FileVersion",
+                               reinterpret_cast<void**>(&fileVersion), &length));
+    EXPECT_STREQ(fileVersion, L"1.0.0.1");
+
+    EXPECT_NE(FindResourceW(h, MAKEINTRESOURCEW(1), L"TYPELIB"), nullptr);
+    wchar_t message[128] = L"";
+    EXPECT_GT(LoadStringW(h, 0xF000, message, 128), 0);
+    ASSERT_TRUE(Unload(h));
+}
+#endif
 
 }  // namespace
