@@ -19,29 +19,34 @@ constexpr double kFahrenheitZero = 32;
 constexpr double kKelvinZero = 273.15;
 constexpr double kCelsiusPerFahrenheit = 0.5555555555555556;
 
-// Appends text, always leaving room for the terminator.
+// Appends NUL-terminated text and returns the new end. Every answer is far
+// shorter than ResultText: two numbers of at most 17 characters, two unit
+// names, or one fixed message with two category words.
 char* Append(char* out, const char* text) noexcept {
-    char* const last = ResultText + kResultSize - 1;
-    while (*text != '\0' && out < last) *out++ = *text++;
-    *out = '\0';
-    return out;
+    const std::size_t n = std::strlen(text);
+    std::memcpy(out, text, n + 1);
+    return out + n;
 }
+static_assert(2 * 17 + 2 * 30 + 6 < kResultSize, "the longest answer fits");
 
-// Reduces a temperature name to 'c', 'f' or 'k'; 0 for anything else.
+// Reduces a temperature name to 'c', 'f' or 'k'; 0 for anything else. The
+// name ends at NUL or white space and is read for at most 11 characters.
 char TemperatureScale(const char* name) noexcept {
-    constexpr std::size_t kScratch = 12;
-    char word[kScratch];
+    constexpr std::size_t kLongest = 11;
+    char word[kLongest + 1];
     std::size_t n = 0;
-    while (n < kScratch - 1 && name[n] != '\0' && !IsSpace(name[n])) {
+    while (n < kLongest && name[n] != '\0' && !IsSpace(name[n])) {
         word[n] = ToLower(name[n]);
         ++n;
     }
     word[n] = '\0';
-    if (std::strcmp(word, "celsius") == 0 || std::strcmp(word, "centigrade") == 0) return 'c';
-    if (std::strcmp(word, "fahrenheit") == 0) return 'f';
-    if (std::strcmp(word, "kelvin") == 0) return 'k';
-    if (n == 1 && (word[0] == 'c' || word[0] == 'f' || word[0] == 'k')) return word[0];
-    return 0;
+    const auto is = [&](const char* known) { return std::strcmp(word, known) == 0; };
+    switch (word[0]) {
+    case 'c': return (n == 1 || is("celsius") || is("centigrade")) ? 'c' : 0;
+    case 'f': return (n == 1 || is("fahrenheit")) ? 'f' : 0;
+    case 'k': return (n == 1 || is("kelvin")) ? 'k' : 0;
+    default: return 0;
+    }
 }
 
 }  // namespace

@@ -1,6 +1,5 @@
 #include "units.h"
 
-#include <cstring>
 
 #include "text.h"
 
@@ -206,6 +205,14 @@ constexpr const char* kCategoryNames[] = {
     "pressure", "energy", "power", "time",   "angle", "data",
 };
 
+// Names are a few bytes long: a plain loop beats a call to memcmp.
+bool SameBytes(const char* a, const char* b, std::size_t n) noexcept {
+    for (std::size_t i = 0; i < n; ++i) {
+        if (a[i] != b[i]) return false;
+    }
+    return true;
+}
+
 }  // namespace
 
 const UnitDef* FindUnit(const char* text, std::size_t length) noexcept {
@@ -229,8 +236,7 @@ const UnitDef* FindUnit(const char* text, std::size_t length) noexcept {
         const std::size_t entry = kIndex.slot[at];
         if (entry == 0) return nullptr;
         const std::size_t row = entry - 1;
-        if (kIndex.nameLength[row] == keyLength &&
-            std::memcmp(UnitTable[row].name, key, keyLength) == 0) {
+        if (kIndex.nameLength[row] == keyLength && SameBytes(UnitTable[row].name, key, keyLength)) {
             return &UnitTable[row];
         }
     }

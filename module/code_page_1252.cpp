@@ -23,9 +23,12 @@ char ToByte(char32_t c) noexcept {
     return '?';
 }
 
-char32_t FromByte(unsigned char b) noexcept {
-    return (b >= 0x80 && b < 0xA0) ? kHighControls[b - 0x80] : b;
-}
+constexpr struct ByteTable {
+    char32_t wide[256];
+    constexpr ByteTable() : wide{} {
+        for (unsigned b = 0; b < 256; ++b) wide[b] = (b >= 0x80 && b < 0xA0) ? kHighControls[b - 0x80] : b;
+    }
+} kToWide;
 
 // wchar_t may be 16 or 32 bits and signed or not; read it as a code unit.
 char32_t CodeUnit(wchar_t c) noexcept {
@@ -39,15 +42,21 @@ char32_t CodeUnit(wchar_t c) noexcept {
 }  // namespace
 
 void WideToCodePage(const wchar_t* text, char* out, std::size_t size) noexcept {
+    const std::size_t limit = size - 1;
     std::size_t n = 0;
-    for (; n + 1 < size && text[n] != 0; ++n) out[n] = ToByte(CodeUnit(text[n]));
+    for (; n < limit; ++n) {
+        const char32_t c = CodeUnit(text[n]);
+        if (c == 0) break;
+        out[n] = c < 0x80 ? static_cast<char>(c) : ToByte(c);
+    }
     out[n] = '\0';
 }
 
 void CodePageToWide(const char* text, wchar_t* out, std::size_t size) noexcept {
+    const std::size_t limit = size - 1;
     std::size_t n = 0;
-    for (; n + 1 < size && text[n] != '\0'; ++n) {
-        out[n] = static_cast<wchar_t>(FromByte(static_cast<unsigned char>(text[n])));
+    for (; n < limit && text[n] != '\0'; ++n) {
+        out[n] = static_cast<wchar_t>(kToWide.wide[static_cast<unsigned char>(text[n])]);
     }
     out[n] = 0;
 }

@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <cstdlib>
 #include <cstring>
 #include <limits>
@@ -100,6 +102,39 @@ TEST(FormatNumber, AgreesWithPrintfOnRandomDoubles) {
     }
 }
 
+std::string ToCharsFixedTrimmed(double x) {
+    char text[64];
+    char* end = std::to_chars(text, text + sizeof text, x, std::chars_format::fixed, 6).ptr;
+    while (end > text && end[-1] == '0') --end;
+    if (end > text && end[-1] == '.') --end;
+    return std::string(text, end);
+}
+
+// The "%.6f" road has its own digit generation; it must give the C
+// library's bytes for every value it takes.
+TEST(FormatNumber, FixedRoadMatchesToCharsOnMillionsOfValues) {
+    std::mt19937_64 random(6);
+    std::uniform_real_distribution<double> exponent(-3, 6);
+    int checked = 0;
+    for (int i = 0; i < 2000000; ++i) {
+        const std::uint64_t noise = random() & 0xFFFFF;  // vary the low mantissa bits
+        double x = std::pow(10.0, exponent(random));
+        std::uint64_t bits = Bits(x) ^ noise;
+        std::memcpy(&x, &bits, sizeof x);
+        if (!(x >= 0.001 && x < 1000000)) continue;
+        if (i & 1) x = -x;
+        ASSERT_EQ(Format(x), ToCharsFixedTrimmed(x)) << std::hexfloat << x;
+        ++checked;
+    }
+    // Odd multiples of 2^-7 lie exactly halfway between two millionths.
+    for (std::int64_t j = 0; j < 1000000; ++j) {
+        const double x = static_cast<double>(2 * j + 1) / 128.0 * ((j & 1) ? -1 : 1);
+        ASSERT_EQ(Format(x), ToCharsFixedTrimmed(x)) << std::hexfloat << x;
+        ++checked;
+    }
+    EXPECT_GT(checked, 2900000);
+}
+
 TEST(FormatNumber, NeverPassesSeventeenCharacters) {
     std::mt19937_64 random(17);
     for (int i = 0; i < 100000; ++i) {
@@ -147,6 +182,35 @@ INSTANTIATE_TEST_SUITE_P(
                     "069855571366959622842914819860834936475292719074168444365510704342711"
                     "559699508093042880177904174497792",
                     "0.1000000000000000055511151231257827021181583404541015625"));
+
+// Short decimals take a fast road; random ones around its limits (15 and 16
+// digits, powers of ten near 22) must still agree with strtod.
+TEST(ScanNumber, AgreesWithStrtodOnRandomDecimals) {
+    std::mt19937 random(1);
+    for (int i = 0; i < 300000; ++i) {
+        std::string text;
+        if (random() % 4 == 0) text += (random() % 2) ? '-' : '+';
+        const int intDigits = static_cast<int>(random() % 12);
+        const int fracDigits = static_cast<int>(random() % 10);
+        for (int d = 0; d < intDigits; ++d) text += static_cast<char>('0' + random() % 10);
+        if (fracDigits > 0 || random() % 2) text += '.';
+        for (int d = 0; d < fracDigits; ++d) text += static_cast<char>('0' + random() % 10);
+        if (random() % 2) {
+            text += (random() % 2) ? 'e' : 'E';
+            if (random() % 2) text += (random() % 2) ? '-' : '+';
+            text += std::to_string(random() % 40);
+        }
+        text += " m";
+        char* strtodEnd = nullptr;
+        const double expected = std::strtod(text.c_str(), &strtodEnd);
+        double value = 0;
+        const std::size_t used = ScanNumber(text.data(), text.data() + text.size(), &value);
+        ASSERT_EQ(used, static_cast<std::size_t>(strtodEnd - text.c_str())) << text;
+        if (used > 0) {
+            ASSERT_EQ(Bits(value), Bits(expected)) << text;
+        }
+    }
+}
 
 TEST(ScanNumber, StopsAtTheEndItIsGiven) {
     const char text[] = "12345";

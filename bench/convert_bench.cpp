@@ -1,0 +1,38 @@
+// Time per call over the query mix, for the engine and for the exported
+// entry. Not a test: nothing here asserts a time.
+#include <aiconverter.h>
+#include <benchmark/benchmark.h>
+
+#include "convert.h"
+#include "query_mix.h"
+
+namespace {
+
+using aiconv_bench::kQueryMix;
+using aiconv_bench::kQueryMixSize;
+
+void BM_ConvertQuery(benchmark::State& state) {
+    for (auto _ : state) {
+        for (const auto& q : kQueryMix) benchmark::DoNotOptimize(aiconv::ConvertQuery(q.narrow));
+    }
+    state.SetItemsProcessed(state.iterations() * kQueryMixSize);
+}
+BENCHMARK(BM_ConvertQuery);
+
+void BM_AIConverter(benchmark::State& state) {
+    for (auto _ : state) {
+        for (const auto& q : kQueryMix) benchmark::DoNotOptimize(AIConverter(q.wide));
+    }
+    state.SetItemsProcessed(state.iterations() * kQueryMixSize);
+}
+BENCHMARK(BM_AIConverter);
+
+void BM_AIConverterOneQuery(benchmark::State& state) {
+    for (auto _ : state) benchmark::DoNotOptimize(AIConverter(L"10 km to mi"));
+    state.SetItemsProcessed(state.iterations());
+}
+BENCHMARK(BM_AIConverterOneQuery);
+
+}  // namespace
+
+BENCHMARK_MAIN();
