@@ -1,41 +1,34 @@
-# Fails unless the library's export table is exactly AIConverter.
+# Fails unless the library's export table is exactly AIConverter, and, for a
+# DLL, unless it imports only system DLLs and the framework.
 # -DLIBRARY=path -DNM=nm -DOBJDUMP=objdump -DWINDOWS=0|1
-if(WINDOWS)
-  execute_process(COMMAND ${OBJDUMP} -p ${LIBRARY} OUTPUT_VARIABLE dump RESULT_VARIABLE rc)
+function(dump_of out)
+  execute_process(COMMAND ${ARGN} ${LIBRARY} OUTPUT_VARIABLE dump RESULT_VARIABLE rc)
   if(NOT rc EQUAL 0)
-    message(FATAL_ERROR "objdump failed on ${LIBRARY}")
+    message(FATAL_ERROR "${ARGV1} failed on ${LIBRARY}")
   endif()
+  set(${out} "${dump}" PARENT_SCOPE)
+endfunction()
+
+if(WINDOWS)
+  dump_of(dump ${OBJDUMP} -p)
   # The name table follows "[Ordinal/Name Pointer] Table" as "[ n] Name" rows.
   string(REGEX MATCH "\\[Ordinal/Name Pointer\\] Table[^\n]*\n(([ \t]*\\[ *[0-9]+\\][^\n]*\n)*)" _ "${dump}")
-  string(REGEX MATCHALL "\\] [^\n]+" rows "${CMAKE_MATCH_1}")
-  set(symbols "")
-  foreach(row IN LISTS rows)
-    string(REGEX REPLACE "^\\] " "" name "${row}")
-    list(APPEND symbols "${name}")
-  endforeach()
-  # Runtime dependencies: system DLLs and the framework only; the C++
-  # runtime is linked in.
+  string(REGEX MATCHALL "\\] [^\n]+" symbols "${CMAKE_MATCH_1}")
+  list(TRANSFORM symbols REPLACE "\\] " "")
+  # The C++ runtime is linked in: only system DLLs and the framework remain.
   string(REGEX MATCHALL "DLL Name: [^\n]+" imports "${dump}")
-  foreach(import IN LISTS imports)
-    string(REGEX REPLACE "DLL Name: " "" dll "${import}")
+  list(TRANSFORM imports REPLACE "DLL Name: " "")
+  foreach(dll IN LISTS imports)
     string(TOLOWER "${dll}" dll)
     if(NOT dll MATCHES "^(hostframework|kernel32|msvcrt|user32|advapi32)\\.dll$")
       message(FATAL_ERROR "${LIBRARY} imports ${dll}")
     endif()
-    message(STATUS "imports: ${dll}")
   endforeach()
+  message(STATUS "imports: ${imports}")
 else()
-  execute_process(COMMAND ${NM} -D --defined-only --format=posix ${LIBRARY}
-      OUTPUT_VARIABLE dump RESULT_VARIABLE rc)
-  if(NOT rc EQUAL 0)
-    message(FATAL_ERROR "nm failed on ${LIBRARY}")
-  endif()
-  string(REGEX MATCHALL "[^\n]+" rows "${dump}")
-  set(symbols "")
-  foreach(row IN LISTS rows)
-    string(REGEX REPLACE " .*" "" name "${row}")
-    list(APPEND symbols "${name}")
-  endforeach()
+  dump_of(dump ${NM} -D --defined-only --format=posix)
+  string(REGEX MATCHALL "[^\n]+" symbols "${dump}")
+  list(TRANSFORM symbols REPLACE " .*" "")
 endif()
 
 if(NOT symbols STREQUAL "AIConverter")
