@@ -33,9 +33,13 @@ inline bool IsUnitName(const std::string& word) {
     return false;
 }
 
-// A number as FormatNumber writes it: the whole text scans as one number.
+// A number as FormatNumber writes it: the whole text scans as one number,
+// or it is one of the words for an overflow or an undefined result.
 inline bool IsNumberText(const std::string& text) {
     if (text.empty() || text.size() > 17 || text[0] == ' ') return false;
+    for (const char* word : {"inf", "-inf", "nan", "-nan"}) {
+        if (text == word) return true;
+    }
     double value = 0;
     return aiconv::ScanNumber(text.data(), text.data() + text.size(), &value) == text.size();
 }

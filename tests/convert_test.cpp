@@ -73,6 +73,8 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(AnswerCase{nullptr, "ERROR: null input"},
                     AnswerCase{"", "ERROR: could not parse number"},
                     AnswerCase{"km to m", "ERROR: could not parse number"},
+                    AnswerCase{"nan km to m", "ERROR: could not parse number"},
+                    AnswerCase{"-Infinity m to km", "ERROR: could not parse number"},
                     AnswerCase{"10", "ERROR: missing unit"},
                     AnswerCase{"10 km to parsec", "ERROR: could not parse units or arrow"},
                     AnswerCase{"1 m to kg", "ERROR: incompatible units (length vs mass)"},

@@ -1,0 +1,293 @@
+// Double to text as printf's "%.6f" and "%.10g" write it in the "C" locale:
+// digits correctly rounded from the exact binary value, ties to even.
+#include <cstdint>
+#include <cstring>
+
+#include "big_integer.h"
+#include "number_text.h"
+
+namespace aiconv {
+namespace {
+
+constexpr std::uint64_t kTenToThe9 = 1000000000;
+constexpr std::uint64_t kTenToThe10 = 10000000000;
+
+// 5^0 .. 5^27, the powers of five below 2^63.
+constexpr struct PowersOfFive {
+    std::uint64_t value[28];
+    constexpr PowersOfFive() : value{} {
+        value[0] = 1;
+        for (int i = 1; i < 28; ++i) value[i] = value[i - 1] * 5;
+    }
+} kPow5;
+
+struct Uint128 {
+    std::uint64_t high;
+    std::uint64_t low;
+};
+
+Uint128 Multiply(std::uint64_t a, std::uint64_t b) noexcept {
+#if defined(__SIZEOF_INT128__)
+    const unsigned __int128 p = static_cast<unsigned __int128>(a) * b;
+    return {static_cast<std::uint64_t>(p >> 64), static_cast<std::uint64_t>(p)};
+#else
+    const std::uint64_t a0 = a & 0xFFFFFFFFu, a1 = a >> 32;
+    const std::uint64_t b0 = b & 0xFFFFFFFFu, b1 = b >> 32;
+    const std::uint64_t p00 = a0 * b0, p01 = a0 * b1, p10 = a1 * b0, p11 = a1 * b1;
+    const std::uint64_t middle = (p00 >> 32) + (p01 & 0xFFFFFFFFu) + (p10 & 0xFFFFFFFFu);
+    return {p11 + (p01 >> 32) + (p10 >> 32) + (middle >> 32), (middle << 32) | (p00 & 0xFFFFFFFFu)};
+#endif
+}
+
+bool Bit(const Uint128& v, int i) noexcept {
+    return ((i < 64 ? v.low >> i : v.high >> (i - 64)) & 1) != 0;
+}
+
+// Whether any of the lowest n bits is set (0 <= n < 128).
+bool LowBitsSet(const Uint128& v, int n) noexcept {
+    if (n < 64) return (v.low & ((std::uint64_t{1} << n) - 1)) != 0;
+    return v.low != 0 || (v.high & ((std::uint64_t{1} << (n - 64)) - 1)) != 0;
+}
+
+// floor(m * 2^e * 10^k), and how the part it drops compares with one half.
+enum Rest { kRestZero, kRestBelowHalf, kRestHalf, kRestAboveHalf };
+struct Scaled {
+    std::uint64_t floor;
+    Rest rest;
+};
+
+Rest RestOf(bool halfBit, bool belowHalf) noexcept {
+    if (halfBit) return belowHalf ? kRestAboveHalf : kRestHalf;
+    return belowHalf ? kRestBelowHalf : kRestZero;
+}
+
+// The common cases in 64- and 128-bit integers: 10^k with 0 <= k <= 27 as
+// 5^k times a shift, or a division by 10^-k of a double below 2^64.
+// Returns false where the result would not fit.
+bool ScaleFast(std::uint64_t m, int e, int k, Scaled* out) noexcept {
+    if (k >= 0) {
+        if (k > 27) return false;
+        const Uint128 p = Multiply(m, kPow5.value[k]);
+        const int shift = -(e + k);  // right shift of p
+        if (shift <= 0) {
+            const int left = -shift;
+            if (p.high != 0 || left >= 64 || (left > 0 && (p.low >> (64 - left)) != 0)) return false;
+            *out = {p.low << left, kRestZero};
+            return true;
+        }
+        if (shift >= 128) return false;
+        const std::uint64_t high = shift >= 64 ? 0 : p.high >> shift;
+        if (high != 0) return false;
+        const std::uint64_t floor =
+            shift >= 64 ? p.high >> (shift - 64) : (p.low >> shift) | (p.high << (64 - shift));
+        *out = {floor, RestOf(Bit(p, shift - 1), LowBitsSet(p, shift - 1))};
+        return true;
+    }
+    const int j = -k;
+    if (j > 19) return false;
+    const std::uint64_t tenToJ = kPow5.value[j] << j;
+    std::uint64_t numerator = m;
+    std::uint64_t divisor = tenToJ;
+    if (e >= 0) {
+        if (e > 11) return false;  // m has at most 53 bits
+        numerator = m << e;
+    } else {
+        if (-e >= 64 || tenToJ > (~std::uint64_t{0} >> -e)) return false;
+        divisor = tenToJ << -e;
+    }
+    const std::uint64_t r = numerator % divisor;
+    const std::uint64_t toNext = divisor - r;
+    *out = {numerator / divisor, r == 0          ? kRestZero
+                                 : r < toNext    ? kRestBelowHalf
+                                 : r == toNext   ? kRestHalf
+                                                 : kRestAboveHalf};
+    return true;
+}
+
+// The same for any double and power of ten, in big integers.
+AICONV_COLD void ScaleExactly(std::uint64_t m, int e, int k, Scaled* out) noexcept {
+    BigInteger n;
+    BigInteger d;
+    BigSet(&n, m);
+    BigSet(&d, 1);
+    if (k >= 0) {
+        BigMulPow5(&n, k);
+    } else {
+        BigMulPow5(&d, -k);
+    }
+    if (e + k >= 0) {
+        BigShiftLeft(&n, e + k);
+    } else {
+        BigShiftLeft(&d, -(e + k));
+    }
+    out->floor = BigDivide(&n, &d);
+    if (n.size == 0) {
+        out->rest = kRestZero;
+        return;
+    }
+    BigShiftLeft(&n, 1);
+    const int c = BigCompare(n, d);
+    out->rest = c < 0 ? kRestBelowHalf : c == 0 ? kRestHalf : kRestAboveHalf;
+}
+
+void Scale(std::uint64_t m, int e, int k, Scaled* out) noexcept {
+    if (!ScaleFast(m, e, k, out)) ScaleExactly(m, e, k, out);
+}
+
+std::uint64_t RoundHalfEven(const Scaled& s) noexcept {
+    const bool up = s.rest == kRestAboveHalf || (s.rest == kRestHalf && (s.floor & 1));
+    return s.floor + (up ? 1 : 0);
+}
+
+// Writes v in decimal and returns the end.
+char* WriteUnsigned(char* out, std::uint64_t v) noexcept {
+    char digits[20];
+    int n = 0;
+    do {
+        digits[n++] = static_cast<char>('0' + v % 10);
+        v /= 10;
+    } while (v != 0);
+    while (n > 0) *out++ = digits[--n];
+    return out;
+}
+
+// A finite double as sign, 53-bit integer and binary exponent: |x| = m * 2^e.
+struct Binary {
+    bool negative;
+    std::uint64_t m;
+    int e;
+};
+
+constexpr std::uint64_t kHiddenBit = std::uint64_t{1} << 52;
+constexpr int kSpecialExponent = 0x7FF - 1075;  // what infinity and nan decompose to
+
+Binary Decompose(double x) noexcept {
+    std::uint64_t bits;
+    std::memcpy(&bits, &x, sizeof bits);
+    const int biased = static_cast<int>((bits >> 52) & 0x7FF);
+    const std::uint64_t fraction = bits & (kHiddenBit - 1);
+    if (biased == 0) return {(bits >> 63) != 0, fraction, -1074};
+    return {(bits >> 63) != 0, fraction | kHiddenBit, biased - 1075};
+}
+
+// "%.6f" with trailing zeros and point trimmed, for x == 0 or
+// 0.001 <= |x| < 1000000.
+void FormatFixedTrimmed(double x, char* out) noexcept {
+    const Binary b = Decompose(x);
+    if (b.negative) *out++ = '-';
+    std::uint64_t scaled = 0;  // round(|x| * 10^6)
+    if (b.m != 0) {
+        Scaled s;
+        Scale(b.m, b.e, 6, &s);
+        scaled = RoundHalfEven(s);
+    }
+    constexpr std::uint64_t kMillion = 1000000;
+    out = WriteUnsigned(out, scaled / kMillion);
+    std::uint64_t fraction = scaled % kMillion;
+    if (fraction != 0) {
+        int places = 6;
+        while (fraction % 10 == 0) {
+            fraction /= 10;
+            --places;
+        }
+        *out++ = '.';
+        for (int i = places - 1; i >= 0; --i) {
+            out[i] = static_cast<char>('0' + fraction % 10);
+            fraction /= 10;
+        }
+        out += places;
+    }
+    *out = '\0';
+}
+
+int FloorDiv(int a, int b) noexcept { return a >= 0 ? a / b : -((-a + b - 1) / b); }
+
+// "%.10g": ten significant digits, then the shorter of the fixed and the
+// exponent form as printf chooses, trailing zeros removed.
+void FormatGeneral(double x, char* out) noexcept {
+    const Binary b = Decompose(x);
+    if (b.negative) *out++ = '-';
+    if (b.e == kSpecialExponent) {
+        std::memcpy(out, b.m == kHiddenBit ? "inf" : "nan", 4);
+        return;
+    }
+    if (b.m == 0) {
+        std::memcpy(out, "0", 2);
+        return;
+    }
+
+    // Decimal exponent: start from floor(log10(2) * leading bit) and correct.
+    const int top = b.e + 63 - __builtin_clzll(b.m);
+    int exponent = FloorDiv(top * 78913, 1 << 18);
+    Scaled s;
+    for (;;) {
+        Scale(b.m, b.e, 9 - exponent, &s);
+        if (s.floor >= kTenToThe10) {
+            ++exponent;
+        } else if (s.floor < kTenToThe9) {
+            --exponent;
+        } else {
+            break;
+        }
+    }
+    std::uint64_t q = RoundHalfEven(s);
+    if (q == kTenToThe10) {
+        q = kTenToThe9;
+        ++exponent;
+    }
+
+    char digits[10];
+    for (int i = 9; i >= 0; --i) {
+        digits[i] = static_cast<char>('0' + q % 10);
+        q /= 10;
+    }
+    int kept = 10;
+    while (kept > 1 && digits[kept - 1] == '0') --kept;
+
+    if (exponent >= -4 && exponent < 10) {
+        if (exponent >= 0) {
+            const int whole = exponent + 1;
+            std::memcpy(out, digits, static_cast<std::size_t>(whole));
+            out += whole;
+            if (kept > whole) {
+                *out++ = '.';
+                std::memcpy(out, digits + whole, static_cast<std::size_t>(kept - whole));
+                out += kept - whole;
+            }
+        } else {
+            *out++ = '0';
+            *out++ = '.';
+            for (int i = exponent; i < -1; ++i) *out++ = '0';
+            std::memcpy(out, digits, static_cast<std::size_t>(kept));
+            out += kept;
+        }
+        *out = '\0';
+        return;
+    }
+    *out++ = digits[0];
+    if (kept > 1) {
+        *out++ = '.';
+        std::memcpy(out, digits + 1, static_cast<std::size_t>(kept - 1));
+        out += kept - 1;
+    }
+    *out++ = 'e';
+    *out++ = exponent < 0 ? '-' : '+';
+    const int magnitude = exponent < 0 ? -exponent : exponent;
+    if (magnitude < 10) *out++ = '0';
+    out = WriteUnsigned(out, static_cast<std::uint64_t>(magnitude));
+    *out = '\0';
+}
+
+}  // namespace
+
+void FormatNumber(double x, char* buffer) noexcept {
+    const double a = x < 0 ? -x : x;
+    // Written so that nan fails the range test and takes the "%.10g" road.
+    if (a != 0 && (!(a >= 0.001) || a >= 1000000.0)) {
+        FormatGeneral(x, buffer);
+        return;
+    }
+    FormatFixedTrimmed(x, buffer);
+}
+
+}  // namespace aiconv

@@ -1,0 +1,187 @@
+// Decimal text to double, correctly rounded (ties to even), as strtod reads
+// plain decimal notation in the "C" locale.
+#include <cstdint>
+#include <cstring>
+
+#include "big_integer.h"
+#include "number_text.h"
+#include "text.h"
+
+namespace aiconv {
+namespace {
+
+constexpr bool IsDigit(char c) noexcept { return c >= '0' && c <= '9'; }
+
+// Any double, and any midpoint between two neighbours, has at most 767
+// significant decimal digits. Past 800 digits only "is anything non-zero
+// left" matters, which one extra digit 1 stands for exactly.
+constexpr int kExactDigits = 800;
+// Exponents beyond this read as infinity or zero whatever the digits.
+constexpr long kExponentCap = 100000000;
+
+double FromBits(std::uint64_t bits) noexcept {
+    double x;
+    std::memcpy(&x, &bits, sizeof x);
+    return x;
+}
+
+// Rounds q * 2^exponent (q has its top bit set; `sticky` says something
+// non-zero lies below q's last bit) to the nearest double, ties to even.
+double RoundToDouble(std::uint64_t q, int exponent, bool sticky) noexcept {
+    constexpr std::uint64_t kHidden = std::uint64_t{1} << 52;
+    constexpr std::uint64_t kInfinityBits = std::uint64_t{0x7FF} << 52;
+    int top = exponent + 63;  // exponent of q's leading bit
+    if (top > 1023) return FromBits(kInfinityBits);
+    int drop = 11;  // bits of q below a normal 53-bit mantissa
+    if (top < -1022) drop += -1022 - top;
+    if (drop > 64) return 0.0;  // below half the smallest subnormal
+    std::uint64_t mantissa = drop == 64 ? 0 : q >> drop;
+    const std::uint64_t half = std::uint64_t{1} << (drop - 1);
+    const std::uint64_t below = q & (half | (half - 1));
+    if (below > half || (below == half && (sticky || (mantissa & 1)))) ++mantissa;
+    if (top < -1022) return FromBits(mantissa);  // subnormal; 2^52 becomes the smallest normal
+    if (mantissa == 2 * kHidden) {
+        mantissa = kHidden;
+        if (++top > 1023) return FromBits(kInfinityBits);
+    }
+    return FromBits((static_cast<std::uint64_t>(top + 1022) << 52) + mantissa);
+}
+
+// The exact road: digits (with at most one '.') in [first, last), times
+// 10^exponent, read into a big integer and divided out to 64 bits.
+AICONV_COLD double ReadExactly(const char* first, const char* last, long exponent) noexcept {
+    BigInteger n;
+    BigSet(&n, 0);
+    int digits = 0;
+    bool afterPoint = false;
+    bool dropped = false;  // a non-zero digit past kExactDigits
+    std::uint32_t chunk = 0;
+    std::uint32_t chunkScale = 1;
+    for (const char* p = first; p < last; ++p) {
+        if (*p == '.') {
+            afterPoint = true;
+            continue;
+        }
+        const std::uint32_t d = static_cast<std::uint32_t>(*p - '0');
+        if (digits == 0 && d == 0) {  // leading zero
+            if (afterPoint) --exponent;
+        } else if (digits < kExactDigits) {
+            chunk = chunk * 10 + d;
+            chunkScale *= 10;
+            if (chunkScale == 1000000000) {
+                BigMulAdd(&n, chunkScale, chunk);
+                chunk = 0;
+                chunkScale = 1;
+            }
+            ++digits;
+            if (afterPoint) --exponent;
+        } else {
+            dropped = dropped || d != 0;
+            if (!afterPoint) ++exponent;
+        }
+    }
+    if (dropped) {
+        chunk = chunk * 10 + 1;
+        chunkScale *= 10;
+        ++digits;
+        --exponent;
+    }
+    BigMulAdd(&n, chunkScale, chunk);
+    if (n.size == 0) return 0.0;
+
+    // The value lies below 10^(digits + exponent).
+    const long magnitude = digits + exponent;
+    if (magnitude > 310) return FromBits(std::uint64_t{0x7FF} << 52);
+    if (magnitude < -323) return 0.0;  // below 1e-324, under half the smallest subnormal
+
+    // value = n / d * 2^exponent with n = digits * 5^exponent or d = 5^-exponent
+    BigInteger d;
+    BigSet(&d, 1);
+    const int e = static_cast<int>(exponent);
+    if (e >= 0) {
+        BigMulPow5(&n, e);
+    } else {
+        BigMulPow5(&d, -e);
+    }
+    // Scale so that the quotient has 63 or 64 bits.
+    const int scale = 63 - (BigBitLength(n) - BigBitLength(d));
+    if (scale > 0) {
+        BigShiftLeft(&n, scale);
+    } else {
+        BigShiftLeft(&d, -scale);
+    }
+    std::uint64_t q = BigDivide(&n, &d);
+    int binaryExponent = e - scale;
+    if (!(q >> 63)) {
+        q <<= 1;
+        --binaryExponent;
+    }
+    return RoundToDouble(q, binaryExponent, n.size != 0);
+}
+
+constexpr double kExactPowersOfTen[] = {
+    1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
+    1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22,
+};
+
+}  // namespace
+
+std::size_t ScanNumber(const char* first, const char* last, double* value) noexcept {
+    const char* p = first;
+    while (p < last && IsSpace(*p)) ++p;
+    bool negative = false;
+    if (p < last && (*p == '+' || *p == '-')) negative = *p++ == '-';
+
+    const char* const mantissa = p;
+    std::uint64_t digits = 0;  // exact while significant <= 19
+    long significant = 0;      // digits from the first non-zero one
+    long fractionDigits = 0;
+    bool anyDigit = false;
+    for (bool afterPoint = false; p < last; ++p) {
+        if (IsDigit(*p)) {
+            anyDigit = true;
+            if (digits != 0 || *p != '0') {
+                if (significant < 19) digits = digits * 10 + static_cast<unsigned>(*p - '0');
+                ++significant;
+            }
+            if (afterPoint) ++fractionDigits;
+        } else if (*p == '.' && !afterPoint) {
+            afterPoint = true;
+        } else {
+            break;
+        }
+    }
+    if (!anyDigit) return 0;  // "", ".", "+", "inf", "nan" ...
+    const char* const mantissaEnd = p;
+
+    long exponent = 0;
+    if (p < last && (*p == 'e' || *p == 'E')) {
+        const char* q = p + 1;
+        bool negativeExponent = false;
+        if (q < last && (*q == '+' || *q == '-')) negativeExponent = *q++ == '-';
+        if (q < last && IsDigit(*q)) {  // else the 'e' is not part of the number
+            for (; q < last && IsDigit(*q); ++q) {
+                if (exponent < kExponentCap) exponent = exponent * 10 + (*q - '0');
+            }
+            if (negativeExponent) exponent = -exponent;
+            p = q;
+        }
+    }
+
+    double v = 0;
+    const long scale = exponent - fractionDigits;
+    if (digits == 0) {
+        v = 0;
+    } else if (significant <= 15 && scale >= -22 && scale <= 22) {
+        // Both operands are exact doubles (15 digits fit in 53 bits), so one
+        // correctly rounded operation gives the correctly rounded value.
+        const double d = static_cast<double>(digits);
+        v = scale >= 0 ? d * kExactPowersOfTen[scale] : d / kExactPowersOfTen[-scale];
+    } else {
+        v = ReadExactly(mantissa, mantissaEnd, exponent);
+    }
+    *value = negative ? -v : v;
+    return static_cast<std::size_t>(p - first);
+}
+
+}  // namespace aiconv
