@@ -10,5 +10,6 @@ endfunction()
 function(aiconv_freestanding target)
   target_compile_options(${target} PRIVATE
       $<$<COMPILE_LANGUAGE:CXX>:-fno-exceptions -fno-rtti -fno-threadsafe-statics>
-      -fno-asynchronous-unwind-tables -fno-unwind-tables)
+      -fno-asynchronous-unwind-tables -fno-unwind-tables
+      -ffunction-sections -fdata-sections)
 endfunction()

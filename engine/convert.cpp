@@ -33,6 +33,12 @@ static_assert(2 * 17 + 2 * 30 + 6 < kResultSize, "the longest answer fits");
 // name ends at NUL or white space and is read for at most 11 characters.
 char TemperatureScale(const char* name) noexcept {
     constexpr std::size_t kLongest = 11;
+    // Inline names: a table of pointers would cost a relocation each.
+    constexpr struct {
+        char name[kLongest];
+        char scale;
+    } kScales[] = {{"c", 'c'}, {"celsius", 'c'}, {"centigrade", 'c'}, {"f", 'f'},
+                   {"fahrenheit", 'f'}, {"k", 'k'}, {"kelvin", 'k'}};
     char word[kLongest + 1];
     std::size_t n = 0;
     while (n < kLongest && name[n] != '\0' && !IsSpace(name[n])) {
@@ -40,13 +46,10 @@ char TemperatureScale(const char* name) noexcept {
         ++n;
     }
     word[n] = '\0';
-    const auto is = [&](const char* known) { return std::strcmp(word, known) == 0; };
-    switch (word[0]) {
-    case 'c': return (n == 1 || is("celsius") || is("centigrade")) ? 'c' : 0;
-    case 'f': return (n == 1 || is("fahrenheit")) ? 'f' : 0;
-    case 'k': return (n == 1 || is("kelvin")) ? 'k' : 0;
-    default: return 0;
+    for (const auto& known : kScales) {
+        if (std::strcmp(word, known.name) == 0) return known.scale;
     }
+    return 0;
 }
 
 }  // namespace

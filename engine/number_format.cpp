@@ -64,7 +64,7 @@ Rest RestOf(bool halfBit, bool belowHalf) noexcept {
 // The common cases in 64- and 128-bit integers: 10^k with 0 <= k <= 27 as
 // 5^k times a shift, or a division by 10^-k of a double below 2^64.
 // Returns false where the result would not fit.
-bool ScaleFast(std::uint64_t m, int e, int k, Scaled* out) noexcept {
+__attribute__((noinline)) bool ScaleFast(std::uint64_t m, int e, int k, Scaled* out) noexcept {
     if (k >= 0) {
         if (k > 27) return false;
         const Uint128 p = Multiply(m, kPow5.value[k]);
@@ -139,8 +139,8 @@ std::uint64_t RoundHalfEven(const Scaled& s) noexcept {
     return s.floor + (up ? 1 : 0);
 }
 
-// Writes v in decimal and returns the end.
-char* WriteUnsigned(char* out, std::uint64_t v) noexcept {
+// Writes v in decimal and returns the end. One copy serves every caller.
+__attribute__((noinline)) char* WriteUnsigned(char* out, std::uint64_t v) noexcept {
     char digits[20];
     int n = 0;
     do {

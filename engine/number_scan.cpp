@@ -175,7 +175,10 @@ std::size_t ScanNumber(const char* first, const char* last, double* value) noexc
     } else if (significant <= 15 && scale >= -22 && scale <= 22) {
         // Both operands are exact doubles (15 digits fit in 53 bits), so one
         // correctly rounded operation gives the correctly rounded value.
-        const double d = static_cast<double>(digits);
+        // Two exact 32-bit conversions: a 64-bit one is a library call on
+        // 32-bit ARM.
+        const double d = static_cast<double>(static_cast<std::uint32_t>(digits >> 32)) * 4294967296.0 +
+                         static_cast<double>(static_cast<std::uint32_t>(digits));
         v = scale >= 0 ? d * kExactPowersOfTen[scale] : d / kExactPowersOfTen[-scale];
     } else {
         v = ReadExactly(mantissa, mantissaEnd, exponent);

@@ -8,7 +8,7 @@ namespace aiconv {
 namespace {
 
 // Bytes 0x80-0x9F; the rest of the code page is Latin-1.
-constexpr char32_t kHighControls[32] = {
+constexpr char16_t kHighControls[32] = {
     0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
     0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
     0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
@@ -23,12 +23,9 @@ char ToByte(char32_t c) noexcept {
     return '?';
 }
 
-constexpr struct ByteTable {
-    char32_t wide[256];
-    constexpr ByteTable() : wide{} {
-        for (unsigned b = 0; b < 256; ++b) wide[b] = (b >= 0x80 && b < 0xA0) ? kHighControls[b - 0x80] : b;
-    }
-} kToWide;
+char16_t FromByte(unsigned char b) noexcept {
+    return (b >= 0x80 && b < 0xA0) ? kHighControls[b - 0x80] : static_cast<char16_t>(b);
+}
 
 // wchar_t may be 16 or 32 bits and signed or not; read it as a code unit.
 char32_t CodeUnit(wchar_t c) noexcept {
@@ -56,7 +53,7 @@ void CodePageToWide(const char* text, wchar_t* out, std::size_t size) noexcept {
     const std::size_t limit = size - 1;
     std::size_t n = 0;
     for (; n < limit && text[n] != '\0'; ++n) {
-        out[n] = static_cast<wchar_t>(kToWide.wide[static_cast<unsigned char>(text[n])]);
+        out[n] = static_cast<wchar_t>(FromByte(static_cast<unsigned char>(text[n])));
     }
     out[n] = 0;
 }
