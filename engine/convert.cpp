@@ -19,26 +19,30 @@ constexpr double kFahrenheitZero = 32;
 constexpr double kKelvinZero = 273.15;
 constexpr double kCelsiusPerFahrenheit = 0.5555555555555556;
 
-// Appends NUL-terminated text and returns the new end. Every answer is far
-// shorter than ResultText: two numbers of at most 17 characters, two unit
-// names, or one fixed message with two category words.
-char* Append(char* out, const char* text) noexcept {
-    const std::size_t n = std::strlen(text);
-    std::memcpy(out, text, n + 1);
-    return out + n;
+// Copies NUL-terminated text without its NUL and returns the new end. The
+// pieces are a few bytes each: a loop beats measuring and copying.
+char* Put(char* out, const char* text) noexcept {
+    while (*text != '\0') *out++ = *text++;
+    return out;
 }
-static_assert(2 * 17 + 2 * 30 + 6 < kResultSize, "the longest answer fits");
+
+// The same for a string literal, whose length the compiler knows.
+template <std::size_t N>
+char* PutLiteral(char* out, const char (&text)[N]) noexcept {
+    std::memcpy(out, text, N - 1);
+    return out + N - 1;
+}
+
+// The longest answer: two numbers of at most 17 characters around two unit
+// names of at most 11 and the arrow, or a fixed message with two category
+// words; either way far below kResultSize. The second number is written in
+// place and may use a whole number buffer.
+static_assert(17 + 1 + 11 + 4 + NumberTextSize + 1 + 11 + 1 <= kResultSize, "the longest answer fits");
 
 // Reduces a temperature name to 'c', 'f' or 'k'; 0 for anything else. The
 // name ends at NUL or white space and is read for at most 11 characters.
 char TemperatureScale(const char* name) noexcept {
     constexpr std::size_t kLongest = 11;
-    // Inline names: a table of pointers would cost a relocation each.
-    constexpr struct {
-        char name[kLongest];
-        char scale;
-    } kScales[] = {{"c", 'c'}, {"celsius", 'c'}, {"centigrade", 'c'}, {"f", 'f'},
-                   {"fahrenheit", 'f'}, {"k", 'k'}, {"kelvin", 'k'}};
     char word[kLongest + 1];
     std::size_t n = 0;
     while (n < kLongest && name[n] != '\0' && !IsSpace(name[n])) {
@@ -46,8 +50,13 @@ char TemperatureScale(const char* name) noexcept {
         ++n;
     }
     word[n] = '\0';
-    for (const auto& known : kScales) {
-        if (std::strcmp(word, known.name) == 0) return known.scale;
+    const char scale = word[0];
+    if (scale != 'c' && scale != 'f' && scale != 'k') return 0;
+    if (n == 1) return scale;
+    // Inline names: a table of pointers would cost a relocation each.
+    constexpr char kLongNames[][kLongest] = {"celsius", "centigrade", "fahrenheit", "kelvin"};
+    for (const char* known : kLongNames) {
+        if (known[0] == scale && std::strcmp(word, known) == 0) return scale;
     }
     return 0;
 }
@@ -78,54 +87,46 @@ int ConvertTemperature(double value, const char* fromName, const char* toName,
     return 1;
 }
 
-const char* ConvertQuery(const char* query) noexcept {
-    ResultText[0] = '\0';
-    if (query == nullptr) {
-        Append(ResultText, "ERROR: null input");
-        return ResultText;
-    }
-
+const char* ConvertQuery(const char* query, std::size_t length, std::size_t* answerLength) noexcept {
+    char* out = ResultText;
     double value = 0;
     const UnitDef* from = nullptr;
     const UnitDef* to = nullptr;
     char errorText[ParseErrorSize] = "";
-    if (!ParseQuery(query, &value, &from, &to, errorText)) {
-        Append(Append(ResultText, "ERROR: "), errorText);
-        return ResultText;
-    }
-
-    if (from->category != to->category) {
-        char* out = Append(ResultText, "ERROR: incompatible units (");
-        out = Append(out, CategoryName(from->category));
-        out = Append(out, " vs ");
-        out = Append(out, CategoryName(to->category));
-        Append(out, ")");
-        return ResultText;
-    }
-
     double result = 0;
-    if (from->category == CategoryTemperature) {
-        if (!ConvertTemperature(value, from->name, to->name, &result)) {
-            Append(ResultText, "ERROR: unsupported temperature units");
-            return ResultText;
-        }
+    if (query == nullptr) {
+        out = PutLiteral(out, "ERROR: null input");
+    } else if (!ParseQuery(query, query + length, &value, &from, &to, errorText)) {
+        out = Put(PutLiteral(out, "ERROR: "), errorText);
+    } else if (from->category != to->category) {
+        out = PutLiteral(out, "ERROR: incompatible units (");
+        out = Put(out, CategoryName(from->category));
+        out = PutLiteral(out, " vs ");
+        out = Put(out, CategoryName(to->category));
+        out = PutLiteral(out, ")");
+    } else if (from->category == CategoryTemperature &&
+               !ConvertTemperature(value, from->name, to->name, &result)) {
+        out = PutLiteral(out, "ERROR: unsupported temperature units");
     } else {
         // Divide first: multiplying first changes the last printed digit.
-        result = (value / to->factor) * from->factor;
+        if (from->category != CategoryTemperature) result = (value / to->factor) * from->factor;
+        // Both numbers are written straight into the answer.
+        out += FormatNumber(value, out);
+        *out++ = ' ';
+        out = Put(out, from->name);
+        out = PutLiteral(out, " -> ");
+        out += FormatNumber(result, out);
+        *out++ = ' ';
+        out = Put(out, to->name);
     }
-
-    char valueText[NumberTextSize];
-    char resultText[NumberTextSize];
-    FormatNumber(value, valueText);
-    FormatNumber(result, resultText);
-    char* out = Append(ResultText, valueText);
-    out = Append(out, " ");
-    out = Append(out, from->name);
-    out = Append(out, " -> ");
-    out = Append(out, resultText);
-    out = Append(out, " ");
-    Append(out, to->name);
+    *out = '\0';
+    *answerLength = static_cast<std::size_t>(out - ResultText);
     return ResultText;
+}
+
+const char* ConvertQuery(const char* query) noexcept {
+    std::size_t ignored = 0;
+    return ConvertQuery(query, query != nullptr ? std::strlen(query) : 0, &ignored);
 }
 
 }  // namespace aiconv

@@ -2,6 +2,8 @@
 // Nothing here throws or allocates.
 #pragma once
 
+#include <cstddef>
+
 namespace aiconv {
 
 // Parses and converts a NUL-terminated 8-bit query (null is answered too) and
@@ -9,6 +11,10 @@ namespace aiconv {
 // that begins with "ERROR: ". The text lives in one module-level buffer that
 // the next call overwrites; calls must not overlap. Never returns null.
 const char* ConvertQuery(const char* query) noexcept;
+
+// The same for a query whose length is known (query[length] is its NUL);
+// *answerLength receives the answer's length. Saves measuring both.
+const char* ConvertQuery(const char* query, std::size_t length, std::size_t* answerLength) noexcept;
 
 // Converts between the temperature names "c"/"celsius"/"centigrade",
 // "f"/"fahrenheit" and "k"/"kelvin". Returns 1 and sets *result, or 0 when

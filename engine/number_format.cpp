@@ -139,16 +139,37 @@ std::uint64_t RoundHalfEven(const Scaled& s) noexcept {
     return s.floor + (up ? 1 : 0);
 }
 
-// Writes v in decimal and returns the end. One copy serves every caller.
-__attribute__((noinline)) char* WriteUnsigned(char* out, std::uint64_t v) noexcept {
-    char digits[20];
-    int n = 0;
-    do {
-        digits[n++] = static_cast<char>('0' + v % 10);
-        v /= 10;
-    } while (v != 0);
-    while (n > 0) *out++ = digits[--n];
-    return out;
+// "00" "01" ... "99": two digits per division.
+constexpr struct DigitPairs {
+    char text[200];
+    constexpr DigitPairs() : text{} {
+        for (int i = 0; i < 100; ++i) {
+            text[2 * i] = static_cast<char>('0' + i / 10);
+            text[2 * i + 1] = static_cast<char>('0' + i % 10);
+        }
+    }
+} kDigitPairs;
+
+// Writes exactly `count` digits of v (leading zeros kept) and returns the
+// end. 32 bits: a 64-bit division is a library call on 32-bit ARM.
+char* WriteDigits(char* out, std::uint32_t v, int count) noexcept {
+    char* const end = out + count;
+    char* p = end;
+    for (; count >= 2; count -= 2) {
+        const std::uint32_t rest = v / 100;
+        p -= 2;
+        std::memcpy(p, kDigitPairs.text + 2 * (v - 100 * rest), 2);
+        v = rest;
+    }
+    if (count == 1) *--p = static_cast<char>('0' + v % 10);
+    return end;
+}
+
+// Writes v in decimal, without leading zeros, and returns the end.
+char* WriteUnsigned(char* out, std::uint32_t v) noexcept {
+    int count = 1;
+    for (std::uint32_t limit = 10; count < 10 && v >= limit; limit *= 10) ++count;
+    return WriteDigits(out, v, count);
 }
 
 // A finite double as sign, 53-bit integer and binary exponent: |x| = m * 2^e.
@@ -171,49 +192,46 @@ Binary Decompose(double x) noexcept {
 }
 
 // "%.6f" with trailing zeros and point trimmed, for x == 0 or
-// 0.001 <= |x| < 1000000.
-void FormatFixedTrimmed(double x, char* out) noexcept {
+// 0.001 <= |x| < 1000000. Returns the end of the text.
+char* FormatFixedTrimmed(double x, char* out) noexcept {
     const Binary b = Decompose(x);
     if (b.negative) *out++ = '-';
-    std::uint64_t scaled = 0;  // round(|x| * 10^6)
-    if (b.m != 0) {
+    const double a = b.negative ? -x : x;
+    std::uint32_t whole = static_cast<std::uint32_t>(a);  // exact: a < 10^6
+    std::uint32_t millionths = 0;
+    if (static_cast<double>(whole) != a) {
+        // round(a * 10^6) exactly, less the whole part: no division needed.
         Scaled s;
         Scale(b.m, b.e, 6, &s);
-        scaled = RoundHalfEven(s);
-    }
-    constexpr std::uint64_t kMillion = 1000000;
-    out = WriteUnsigned(out, scaled / kMillion);
-    std::uint64_t fraction = scaled % kMillion;
-    if (fraction != 0) {
-        int places = 6;
-        while (fraction % 10 == 0) {
-            fraction /= 10;
-            --places;
+        millionths = static_cast<std::uint32_t>(RoundHalfEven(s) - std::uint64_t{whole} * 1000000);
+        if (millionths == 1000000) {
+            ++whole;
+            millionths = 0;
         }
+    }
+    out = WriteUnsigned(out, whole);
+    if (millionths != 0) {
         *out++ = '.';
-        for (int i = places - 1; i >= 0; --i) {
-            out[i] = static_cast<char>('0' + fraction % 10);
-            fraction /= 10;
-        }
-        out += places;
+        out = WriteDigits(out, millionths, 6);
+        while (out[-1] == '0') --out;  // stops at a non-zero digit
     }
-    *out = '\0';
+    return out;
 }
 
 int FloorDiv(int a, int b) noexcept { return a >= 0 ? a / b : -((-a + b - 1) / b); }
 
 // "%.10g": ten significant digits, then the shorter of the fixed and the
 // exponent form as printf chooses, trailing zeros removed.
-void FormatGeneral(double x, char* out) noexcept {
+char* FormatGeneral(double x, char* out) noexcept {
     const Binary b = Decompose(x);
     if (b.negative) *out++ = '-';
     if (b.e == kSpecialExponent) {
-        std::memcpy(out, b.m == kHiddenBit ? "inf" : "nan", 4);
-        return;
+        std::memcpy(out, b.m == kHiddenBit ? "inf" : "nan", 3);
+        return out + 3;
     }
     if (b.m == 0) {
-        std::memcpy(out, "0", 2);
-        return;
+        *out = '0';
+        return out + 1;
     }
 
     // Decimal exponent: start from floor(log10(2) * leading bit) and correct.
@@ -236,11 +254,13 @@ void FormatGeneral(double x, char* out) noexcept {
         ++exponent;
     }
 
+    // q < 10^10: two halves of five digits. q / 100000 as a multiplication
+    // by 2^51 / 10^5 rounded up, exact below 2^34.
     char digits[10];
-    for (int i = 9; i >= 0; --i) {
-        digits[i] = static_cast<char>('0' + q % 10);
-        q /= 10;
-    }
+    const Uint128 product = Multiply(q, 22517998137u);
+    const std::uint32_t high = static_cast<std::uint32_t>((product.high << 13) | (product.low >> 51));
+    WriteDigits(digits, high, 5);
+    WriteDigits(digits + 5, static_cast<std::uint32_t>(q - std::uint64_t{high} * 100000), 5);
     int kept = 10;
     while (kept > 1 && digits[kept - 1] == '0') --kept;
 
@@ -261,8 +281,7 @@ void FormatGeneral(double x, char* out) noexcept {
             std::memcpy(out, digits, static_cast<std::size_t>(kept));
             out += kept;
         }
-        *out = '\0';
-        return;
+        return out;
     }
     *out++ = digits[0];
     if (kept > 1) {
@@ -274,20 +293,18 @@ void FormatGeneral(double x, char* out) noexcept {
     *out++ = exponent < 0 ? '-' : '+';
     const int magnitude = exponent < 0 ? -exponent : exponent;
     if (magnitude < 10) *out++ = '0';
-    out = WriteUnsigned(out, static_cast<std::uint64_t>(magnitude));
-    *out = '\0';
+    return WriteUnsigned(out, static_cast<std::uint32_t>(magnitude));
 }
 
 }  // namespace
 
-void FormatNumber(double x, char* buffer) noexcept {
+std::size_t FormatNumber(double x, char* buffer) noexcept {
     const double a = x < 0 ? -x : x;
     // Written so that nan fails the range test and takes the "%.10g" road.
-    if (a != 0 && (!(a >= 0.001) || a >= 1000000.0)) {
-        FormatGeneral(x, buffer);
-        return;
-    }
-    FormatFixedTrimmed(x, buffer);
+    const bool general = a != 0 && (!(a >= 0.001) || a >= 1000000.0);
+    char* const end = general ? FormatGeneral(x, buffer) : FormatFixedTrimmed(x, buffer);
+    *end = '\0';
+    return static_cast<std::size_t>(end - buffer);
 }
 
 }  // namespace aiconv

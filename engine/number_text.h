@@ -19,7 +19,7 @@ std::size_t ScanNumber(const char* first, const char* last, double* value) noexc
 // Writes x as the answer shows it, NUL-terminated, into a buffer of
 // NumberTextSize bytes: "%.6f" with trailing zeros and point trimmed when
 // 0.001 <= |x| < 1000000 or x is zero, "%.10g" otherwise (also inf and nan).
-// The text never exceeds 17 characters.
-void FormatNumber(double x, char* buffer) noexcept;
+// The text never exceeds 17 characters. Returns its length.
+std::size_t FormatNumber(double x, char* buffer) noexcept;
 
 }  // namespace aiconv

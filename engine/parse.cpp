@@ -84,7 +84,11 @@ void SetError(char* errorText, const char* message) noexcept {
 
 int ParseQuery(const char* query, double* value, const UnitDef** from, const UnitDef** to,
                char* errorText) noexcept {
-    const char* const end = query + std::strlen(query);
+    return ParseQuery(query, query + std::strlen(query), value, from, to, errorText);
+}
+
+int ParseQuery(const char* query, const char* end, double* value, const UnitDef** from,
+               const UnitDef** to, char* errorText) noexcept {
     const char* cursor = query;
     if (!ParseNumber(query, end, value, &cursor)) {
         SetError(errorText, ErrorNoNumber);
@@ -102,7 +106,9 @@ int ParseQuery(const char* query, double* value, const UnitDef** from, const Uni
     const char* word2 = nullptr;
     const char* word2End = nullptr;
     const char* afterWord2 = cursor;
-    if (NextWord(&afterWord2, end, &word2, &word2End)) {
+    // Most words begin no two-word name: skip building that key for them.
+    if (MayBeginTwoWordUnit(word1, static_cast<std::size_t>(word1End - word1)) &&
+        NextWord(&afterWord2, end, &word2, &word2End)) {
         source = FindTwoWordUnit(word1, word1End, word2, word2End);
         if (source != nullptr) cursor = afterWord2;
     }

@@ -22,4 +22,8 @@ inline constexpr char ErrorBadUnits[] = "could not parse units or arrow";
 int ParseQuery(const char* query, double* value, const UnitDef** from, const UnitDef** to,
                char* errorText) noexcept;
 
+// The same for a query whose end (its NUL) is known.
+int ParseQuery(const char* query, const char* end, double* value, const UnitDef** from,
+               const UnitDef** to, char* errorText) noexcept;
+
 }  // namespace aiconv

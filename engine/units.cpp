@@ -200,6 +200,30 @@ constexpr UnitIndex BuildIndex() {
 
 constexpr UnitIndex kIndex = BuildIndex();
 
+// The rows whose names hold a blank, and the length of their first word.
+struct TwoWordNames {
+    std::uint8_t row[4];
+    std::uint8_t firstLength[4];
+    std::size_t count;
+};
+
+constexpr TwoWordNames FindTwoWordNames() {
+    TwoWordNames names{};
+    for (std::size_t row = 0; row < UnitCount; ++row) {
+        const char* name = UnitTable[row].name;
+        for (std::size_t i = 0; name[i] != '\0'; ++i) {
+            if (name[i] == ' ') {
+                names.row[names.count] = static_cast<std::uint8_t>(row);
+                names.firstLength[names.count] = static_cast<std::uint8_t>(i);
+                ++names.count;
+            }
+        }
+    }
+    return names;
+}
+
+constexpr TwoWordNames kTwoWordNames = FindTwoWordNames();
+
 constexpr const char* kCategoryNames[] = {
     "unknown", "length", "mass",   "volume", "area",  "speed", "temperature",
     "pressure", "energy", "power", "time",   "angle", "data",
@@ -240,6 +264,17 @@ const UnitDef* FindUnit(const char* text, std::size_t length) noexcept {
             return &UnitTable[row];
         }
     }
+}
+
+bool MayBeginTwoWordUnit(const char* word, std::size_t length) noexcept {
+    for (std::size_t i = 0; i < kTwoWordNames.count; ++i) {
+        if (kTwoWordNames.firstLength[i] != length) continue;
+        const char* name = UnitTable[kTwoWordNames.row[i]].name;
+        std::size_t n = 0;
+        while (n < length && ToLower(word[n]) == name[n]) ++n;
+        if (n == length) return true;
+    }
+    return false;
 }
 
 const char* CategoryName(std::int32_t category) noexcept {

@@ -39,6 +39,10 @@ extern const UnitDef UnitTable[UnitCount + 1];
 // then matched exactly. Returns null when no row matches.
 const UnitDef* FindUnit(const char* text, std::size_t length) noexcept;
 
+// Whether a word of `length` bytes, compared without regard to A-Z case, is
+// the first word of a two-word name ("fl" of "fl oz").
+bool MayBeginTwoWordUnit(const char* word, std::size_t length) noexcept;
+
 // Display word of a category ("length", ...); "unknown" outside 1..12.
 const char* CategoryName(std::int32_t category) noexcept;
 

@@ -10,11 +10,13 @@ namespace aiconv {
 // Converts the wide NUL-terminated text into the code page. Writes at most
 // size - 1 bytes and a NUL: text whose 8-bit form is longer is cut there.
 // Characters the code page cannot hold become '?'. A conversion that fails
-// as a whole leaves the empty string. size must be at least 1.
-void WideToCodePage(const wchar_t* text, char* out, std::size_t size) noexcept;
+// as a whole leaves the empty string. size must be at least 1. Returns the
+// bytes written before the NUL.
+std::size_t WideToCodePage(const wchar_t* text, char* out, std::size_t size) noexcept;
 
-// Converts NUL-terminated 8-bit text in the code page to wide text, writing
-// at most size wide characters including the NUL (size >= 1).
-void CodePageToWide(const char* text, wchar_t* out, std::size_t size) noexcept;
+// Converts `length` bytes of 8-bit text in the code page (text[length] is
+// its NUL) to wide text, writing at most size wide characters including the
+// NUL (size >= 1).
+void CodePageToWide(const char* text, std::size_t length, wchar_t* out, std::size_t size) noexcept;
 
 }  // namespace aiconv

@@ -18,7 +18,7 @@ bool IsHighSurrogate(wchar_t c) noexcept { return c >= 0xD800 && c <= 0xDBFF; }
 
 }  // namespace
 
-void WideToCodePage(const wchar_t* text, char* out, std::size_t size) noexcept {
+std::size_t WideToCodePage(const wchar_t* text, char* out, std::size_t size) noexcept {
     int units = 0;
     while (units < kMaxUnits && text[units] != 0) ++units;
     // Never split a surrogate pair at the cut.
@@ -31,12 +31,14 @@ void WideToCodePage(const wchar_t* text, char* out, std::size_t size) noexcept {
     if (n > size - 1) n = size - 1;
     for (std::size_t i = 0; i < n; ++i) out[i] = scratch[i];
     out[n] = '\0';
+    return n;
 }
 
-void CodePageToWide(const char* text, wchar_t* out, std::size_t size) noexcept {
+void CodePageToWide(const char* text, std::size_t length, wchar_t* out, std::size_t size) noexcept {
     out[0] = 0;
     const int capacity = size > 0x7fffffff ? 0x7fffffff : static_cast<int>(size);
-    if (MultiByteToWideChar(CP_ACP, 0, text, -1, out, capacity) == 0) out[0] = 0;
+    const int bytes = length >= 0x7fffffff ? -1 : static_cast<int>(length) + 1;  // with the NUL
+    if (MultiByteToWideChar(CP_ACP, 0, text, bytes, out, capacity) == 0) out[0] = 0;
 }
 
 }  // namespace aiconv

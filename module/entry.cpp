@@ -14,14 +14,15 @@ wchar_t WideResultText[kBoundarySize];
 }  // namespace
 
 extern "C" const wchar_t* AICONVERTER_CALL AIConverter(const wchar_t* query) {
+    std::size_t answerLength = 0;
     const char* answer = nullptr;
     if (query == nullptr) {
-        answer = aiconv::ConvertQuery(nullptr);
+        answer = aiconv::ConvertQuery(nullptr, 0, &answerLength);
     } else {
         char queryText[kBoundarySize];
-        aiconv::WideToCodePage(query, queryText, sizeof queryText);
-        answer = aiconv::ConvertQuery(queryText);
+        const std::size_t length = aiconv::WideToCodePage(query, queryText, sizeof queryText);
+        answer = aiconv::ConvertQuery(queryText, length, &answerLength);
     }
-    aiconv::CodePageToWide(answer, WideResultText, kBoundarySize);
+    aiconv::CodePageToWide(answer, answerLength, WideResultText, kBoundarySize);
     return WideResultText;
 }
