@@ -5,7 +5,7 @@
 set -euo pipefail
 build=${1:-build/release}
 program=$build/bench/call_mix
-calls_per_round=$(grep -c '^    {' "$(dirname "$0")/query_mix.h")
+calls_per_round=$("$program" --count)
 
 count() {
   local out

@@ -92,12 +92,16 @@ const char* ConvertQuery(const char* query, std::size_t length, std::size_t* ans
     double value = 0;
     const UnitDef* from = nullptr;
     const UnitDef* to = nullptr;
-    char errorText[ParseErrorSize] = "";
     double result = 0;
+    // A parse error is copied straight behind the prefix.
+    constexpr char kErrorPrefix[] = "ERROR: ";
+    static_assert(sizeof kErrorPrefix - 1 + ParseErrorSize <= kResultSize, "a parse error fits");
+    char* const errorText = PutLiteral(out, kErrorPrefix);
     if (query == nullptr) {
         out = PutLiteral(out, "ERROR: null input");
     } else if (!ParseQuery(query, query + length, &value, &from, &to, errorText)) {
-        out = Put(PutLiteral(out, "ERROR: "), errorText);
+        out = errorText;
+        while (*out != '\0') ++out;
     } else if (from->category != to->category) {
         out = PutLiteral(out, "ERROR: incompatible units (");
         out = Put(out, CategoryName(from->category));

@@ -200,10 +200,16 @@ char* FormatFixedTrimmed(double x, char* out) noexcept {
     std::uint32_t whole = static_cast<std::uint32_t>(a);  // exact: a < 10^6
     std::uint32_t millionths = 0;
     if (static_cast<double>(whole) != a) {
-        // round(a * 10^6) exactly, less the whole part: no division needed.
-        Scaled s;
-        Scale(b.m, b.e, 6, &s);
-        millionths = static_cast<std::uint32_t>(RoundHalfEven(s) - std::uint64_t{whole} * 1000000);
+        // round(a * 10^6) = round(m * 5^6 * 2^(e + 6)) exactly, less the
+        // whole part: no division needed. The range keeps the shift in
+        // [27, 56] and the product below 2^67.
+        const Uint128 p = Multiply(b.m, 15625);
+        const int shift = -(b.e + 6);
+        const std::uint64_t floor = (p.low >> shift) | (p.high << (64 - shift));
+        const std::uint64_t rest = p.low & ((std::uint64_t{1} << shift) - 1);
+        const std::uint64_t half = std::uint64_t{1} << (shift - 1);
+        const std::uint64_t scaled = floor + ((rest > half || (rest == half && (floor & 1))) ? 1 : 0);
+        millionths = static_cast<std::uint32_t>(scaled - std::uint64_t{whole} * 1000000);
         if (millionths == 1000000) {
             ++whole;
             millionths = 0;

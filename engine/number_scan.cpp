@@ -10,7 +10,7 @@
 namespace aiconv {
 namespace {
 
-constexpr bool IsDigit(char c) noexcept { return c >= '0' && c <= '9'; }
+constexpr bool IsDigit(char c) noexcept { return static_cast<unsigned char>(c - '0') <= 9; }
 
 // Any double, and any midpoint between two neighbours, has at most 767
 // significant decimal digits. Past 800 digits only "is anything non-zero
@@ -132,26 +132,20 @@ std::size_t ScanNumber(const char* first, const char* last, double* value) noexc
     bool negative = false;
     if (p < last && (*p == '+' || *p == '-')) negative = *p++ == '-';
 
+    // Digits go into one integer, exact while at most 19 were read; the
+    // fast road below takes at most 15, leading zeros included.
     const char* const mantissa = p;
-    std::uint64_t digits = 0;  // exact while significant <= 19
-    long significant = 0;      // digits from the first non-zero one
+    std::uint64_t digits = 0;
+    while (p < last && IsDigit(*p)) digits = digits * 10 + static_cast<unsigned>(*p++ - '0');
+    long count = p - mantissa;
     long fractionDigits = 0;
-    bool anyDigit = false;
-    for (bool afterPoint = false; p < last; ++p) {
-        if (IsDigit(*p)) {
-            anyDigit = true;
-            if (digits != 0 || *p != '0') {
-                if (significant < 19) digits = digits * 10 + static_cast<unsigned>(*p - '0');
-                ++significant;
-            }
-            if (afterPoint) ++fractionDigits;
-        } else if (*p == '.' && !afterPoint) {
-            afterPoint = true;
-        } else {
-            break;
-        }
+    if (p < last && *p == '.') {
+        const char* const fraction = ++p;
+        while (p < last && IsDigit(*p)) digits = digits * 10 + static_cast<unsigned>(*p++ - '0');
+        fractionDigits = p - fraction;
+        count += fractionDigits;
     }
-    if (!anyDigit) return 0;  // "", ".", "+", "inf", "nan" ...
+    if (count == 0) return 0;  // "", ".", "+", "inf", "nan" ...
     const char* const mantissaEnd = p;
 
     long exponent = 0;
@@ -170,9 +164,9 @@ std::size_t ScanNumber(const char* first, const char* last, double* value) noexc
 
     double v = 0;
     const long scale = exponent - fractionDigits;
-    if (digits == 0) {
+    if (count <= 15 && digits == 0) {
         v = 0;
-    } else if (significant <= 15 && scale >= -22 && scale <= 22) {
+    } else if (count <= 15 && scale >= -22 && scale <= 22) {
         // Both operands are exact doubles (15 digits fit in 53 bits), so one
         // correctly rounded operation gives the correctly rounded value.
         // Two exact 32-bit conversions: a 64-bit one is a library call on
