@@ -159,11 +159,14 @@ namespace {
 // Lookup keys are at most 31 bytes, like the scratch key of the word rules.
 constexpr std::size_t kMaxKey = 31;
 
-// FNV-1a over the lower-cased key. The same function builds the index at
-// compile time and hashes keys at run time.
-constexpr std::uint32_t kHashSeed = 2166136261u;
-constexpr std::uint32_t HashStep(std::uint32_t h, char c) noexcept {
-    return (h ^ static_cast<unsigned char>(c)) * 16777619u;
+// A key is hashed by its length and its first and last bytes, lower-cased:
+// no loop over the key, whose bytes are compared once, at the row the hash
+// leads to. The same function builds the index at compile time.
+constexpr std::uint32_t Hash(std::size_t length, char first, char last) noexcept {
+    const std::uint32_t h = static_cast<std::uint32_t>(length) * 0x9E3779B1u ^
+                            static_cast<unsigned char>(first) * 0x85EBCA77u ^
+                            static_cast<unsigned char>(last) * 0xC2B2AE3Du;
+    return h >> 23;  // 9 bits: a slot
 }
 
 constexpr std::size_t Length(const char* s) noexcept {
@@ -177,6 +180,7 @@ constexpr std::size_t Length(const char* s) noexcept {
 // first one a scan in table order would find.
 constexpr std::size_t kSlots = 512;
 static_assert(kSlots >= 2 * UnitCount && (kSlots & (kSlots - 1)) == 0);
+static_assert(UnitCount < 255, "a slot holds row + 1 in one byte");
 
 struct UnitIndex {
     std::uint8_t slot[kSlots];
@@ -187,10 +191,8 @@ constexpr UnitIndex BuildIndex() {
     UnitIndex index{};
     for (std::size_t row = 0; row < UnitCount; ++row) {
         const char* name = UnitTable[row].name;
-        std::uint32_t h = kHashSeed;
         const std::size_t n = Length(name);
-        for (std::size_t i = 0; i < n; ++i) h = HashStep(h, name[i]);
-        std::size_t at = h & (kSlots - 1);
+        std::size_t at = Hash(n, name[0], name[n - 1]) & (kSlots - 1);
         while (index.slot[at] != 0) at = (at + 1) & (kSlots - 1);
         index.slot[at] = static_cast<std::uint8_t>(row + 1);
         index.nameLength[row] = static_cast<std::uint8_t>(n);
@@ -229,41 +231,36 @@ constexpr const char* kCategoryNames[] = {
     "pressure", "energy", "power", "time",   "angle", "data",
 };
 
-// Names are a few bytes long: a plain loop beats a call to memcmp.
-bool SameBytes(const char* a, const char* b, std::size_t n) noexcept {
+// Whether the first n bytes of text, lower-cased, are the name.
+bool MatchesName(const char* name, const char* text, std::size_t n) noexcept {
     for (std::size_t i = 0; i < n; ++i) {
-        if (a[i] != b[i]) return false;
+        if (ToLower(text[i]) != name[i]) return false;
     }
     return true;
+}
+
+// The row whose name is the first n bytes of text, lower-cased; null if none.
+const UnitDef* FindKey(const char* text, std::size_t n) noexcept {
+    if (n == 0) return nullptr;  // no name is empty
+    for (std::size_t at = Hash(n, ToLower(text[0]), ToLower(text[n - 1]));; at = (at + 1) & (kSlots - 1)) {
+        const std::size_t entry = kIndex.slot[at];
+        if (entry == 0) return nullptr;
+        const std::size_t row = entry - 1;
+        if (kIndex.nameLength[row] == n && MatchesName(UnitTable[row].name, text, n)) return &UnitTable[row];
+    }
 }
 
 }  // namespace
 
 const UnitDef* FindUnit(const char* text, std::size_t length) noexcept {
     const std::size_t n = length < kMaxKey ? length : kMaxKey;
-    char key[kMaxKey + 1];
-    std::uint32_t h = kHashSeed;
-    std::uint32_t hashBeforeLast = kHashSeed;
+    const bool point = n > 0 && text[n - 1] == '.';  // "kg." finds "kg"; one point only
+    if (const UnitDef* row = FindKey(text, point ? n - 1 : n)) return row;
+    // The key is a C string: a NUL inside the word ends it there. No name
+    // holds a NUL, so a word with one cannot have matched above.
     std::size_t keyLength = 0;
-    // The key is a C string: a NUL inside the word ends it there.
-    while (keyLength < n && text[keyLength] != '\0') {
-        key[keyLength] = ToLower(text[keyLength]);
-        hashBeforeLast = h;
-        h = HashStep(h, key[keyLength]);
-        ++keyLength;
-    }
-    if (keyLength == n && n > 0 && key[n - 1] == '.') {  // "kg." finds "kg"; one point only
-        keyLength = n - 1;
-        h = hashBeforeLast;
-    }
-    for (std::size_t at = h & (kSlots - 1);; at = (at + 1) & (kSlots - 1)) {
-        const std::size_t entry = kIndex.slot[at];
-        if (entry == 0) return nullptr;
-        const std::size_t row = entry - 1;
-        if (kIndex.nameLength[row] == keyLength && SameBytes(UnitTable[row].name, key, keyLength)) {
-            return &UnitTable[row];
-        }
-    }
+    while (keyLength < n && text[keyLength] != '\0') ++keyLength;
+    return keyLength < n ? FindKey(text, keyLength) : nullptr;
 }
 
 bool MayBeginTwoWordUnit(const char* word, std::size_t length) noexcept {
