@@ -3,7 +3,7 @@
 #include <aiconverter.h>
 #include <benchmark/benchmark.h>
 
-#include "convert.h"
+#include "engine/convert.h"
 #include "query_mix.h"
 
 namespace {

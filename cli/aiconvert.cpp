@@ -4,6 +4,7 @@
 //   aiconvert 10 km to mi        one query from the arguments
 //   aiconvert < queries.txt      one answer for each line of input
 #include <aiconverter.h>
+#include <aiconverter_version.h>
 
 #include <clocale>
 #include <cstdio>
@@ -12,7 +13,7 @@
 #include <iostream>
 #include <string>
 
-#include "units.h"
+#include "engine/units.h"
 
 namespace {
 
@@ -91,7 +92,7 @@ int main(int argc, char** argv) {
             return 0;
         }
         if (option == "--version") {
-            std::cout << "aiconvert " << AICONV_VERSION << '\n';
+            std::cout << "aiconvert " << AICONVERTER_VERSION << '\n';
             return 0;
         }
         if (option == "--list-units") {

@@ -1,20 +1,28 @@
-# cmake --install: the library, its header, the framework stand-in it links
-# against, aiconvert, a CMake package and a pkg-config file.
+# cmake --install: the library and the framework stand-in it links against
+# (component Runtime, with aiconvert), and what a program needs to build
+# against the library (component Development): the header, import
+# libraries, a CMake package and a pkg-config file.
 include(CMakePackageConfigHelpers)
 
 set(AICONV_CMAKE_DIR ${CMAKE_INSTALL_LIBDIR}/cmake/AIConverter)
 
-install(TARGETS aiconverter hostframework EXPORT AIConverterTargets
-    RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR}
-    LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR}
-    ARCHIVE DESTINATION ${CMAKE_INSTALL_LIBDIR})
+install(TARGETS aiconverter EXPORT AIConverterTargets
+    RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR} COMPONENT Runtime
+    LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR} COMPONENT Runtime NAMELINK_COMPONENT Development
+    ARCHIVE DESTINATION ${CMAKE_INSTALL_LIBDIR} COMPONENT Development
+    INCLUDES DESTINATION ${CMAKE_INSTALL_INCLUDEDIR})
+install(TARGETS hostframework EXPORT AIConverterTargets
+    RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR} COMPONENT Runtime
+    LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR} COMPONENT Runtime NAMELINK_COMPONENT Development
+    ARCHIVE DESTINATION ${CMAKE_INSTALL_LIBDIR} COMPONENT Development)
 if(TARGET aiconvert)
-  install(TARGETS aiconvert RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+  install(TARGETS aiconvert RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR} COMPONENT Runtime)
 endif()
 install(FILES ${PROJECT_SOURCE_DIR}/include/aiconverter.h
-    DESTINATION ${CMAKE_INSTALL_INCLUDEDIR})
+    DESTINATION ${CMAKE_INSTALL_INCLUDEDIR} COMPONENT Development)
 
-install(EXPORT AIConverterTargets NAMESPACE AIConverter:: DESTINATION ${AICONV_CMAKE_DIR})
+install(EXPORT AIConverterTargets NAMESPACE AIConverter:: DESTINATION ${AICONV_CMAKE_DIR}
+    COMPONENT Development)
 configure_package_config_file(${CMAKE_CURRENT_LIST_DIR}/AIConverterConfig.cmake.in
     ${PROJECT_BINARY_DIR}/AIConverterConfig.cmake
     INSTALL_DESTINATION ${AICONV_CMAKE_DIR})
@@ -22,11 +30,12 @@ write_basic_package_version_file(${PROJECT_BINARY_DIR}/AIConverterConfigVersion.
     COMPATIBILITY SameMajorVersion)
 install(FILES ${PROJECT_BINARY_DIR}/AIConverterConfig.cmake
     ${PROJECT_BINARY_DIR}/AIConverterConfigVersion.cmake
-    DESTINATION ${AICONV_CMAKE_DIR})
+    DESTINATION ${AICONV_CMAKE_DIR} COMPONENT Development)
 
 # The .pc file finds its prefix from its own place, so the tree can move.
 set(AICONV_PC_DIR ${CMAKE_INSTALL_LIBDIR}/pkgconfig)
 file(RELATIVE_PATH AICONV_PC_TO_PREFIX /prefix/${AICONV_PC_DIR} /prefix)
 configure_file(${CMAKE_CURRENT_LIST_DIR}/aiconverter.pc.in
     ${PROJECT_BINARY_DIR}/aiconverter.pc @ONLY)
-install(FILES ${PROJECT_BINARY_DIR}/aiconverter.pc DESTINATION ${AICONV_PC_DIR})
+install(FILES ${PROJECT_BINARY_DIR}/aiconverter.pc DESTINATION ${AICONV_PC_DIR}
+    COMPONENT Development)

@@ -18,10 +18,10 @@ namespace aiconv {
 // Room for the largest operand of either road: a decimal reading keeps up
 // to 800 significant digits (2658 bits) and scales by up to 5^1123 and
 // 2^64; printing needs under 1000 bits.
-inline constexpr int BigLimbs = 88;
+inline constexpr int kBigLimbs = 88;
 
 struct BigInteger {
-    std::uint32_t limb[BigLimbs];  // least significant first
+    std::uint32_t limb[kBigLimbs];  // least significant first
     int size;                      // limbs in use; limb[size - 1] != 0
 };
 

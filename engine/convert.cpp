@@ -11,8 +11,8 @@ namespace aiconv {
 namespace {
 
 // The longest answer is under 70 characters; 256 leaves ample room.
-constexpr std::size_t kResultSize = 256;
-char ResultText[kResultSize];
+// Mutable: the last answer, overwritten by every call.
+char ResultText[kResultTextSize];
 
 constexpr double kFahrenheitPerCelsius = 1.8;
 constexpr double kFahrenheitZero = 32;
@@ -35,9 +35,9 @@ char* PutLiteral(char* out, const char (&text)[N]) noexcept {
 
 // The longest answer: two numbers of at most 17 characters around two unit
 // names of at most 11 and the arrow, or a fixed message with two category
-// words; either way far below kResultSize. The second number is written in
+// words; either way far below kResultTextSize. The second number is written in
 // place and may use a whole number buffer.
-static_assert(17 + 1 + 11 + 4 + NumberTextSize + 1 + 11 + 1 <= kResultSize, "the longest answer fits");
+static_assert(kNumberTextMaxLength + 1 + 11 + 4 + kNumberTextSize + 1 + 11 + 1 <= kResultTextSize, "the longest answer fits");
 
 // Reduces a temperature name to 'c', 'f' or 'k'; 0 for anything else. The
 // name ends at NUL or white space and is read for at most 11 characters.
@@ -95,7 +95,7 @@ const char* ConvertQuery(const char* query, std::size_t length, std::size_t* ans
     double result = 0;
     // A parse error is copied straight behind the prefix.
     constexpr char kErrorPrefix[] = "ERROR: ";
-    static_assert(sizeof kErrorPrefix - 1 + ParseErrorSize <= kResultSize, "a parse error fits");
+    static_assert(sizeof kErrorPrefix - 1 + kParseErrorSize <= kResultTextSize, "a parse error fits");
     char* const errorText = PutLiteral(out, kErrorPrefix);
     if (query == nullptr) {
         out = PutLiteral(out, "ERROR: null input");

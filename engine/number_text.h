@@ -7,7 +7,9 @@
 
 namespace aiconv {
 
-inline constexpr std::size_t NumberTextSize = 64;
+// Size of a number text buffer, and the longest text FormatNumber writes.
+inline constexpr std::size_t kNumberTextSize = 64;
+inline constexpr std::size_t kNumberTextMaxLength = 17;
 
 // Reads a decimal number at the start of [first, last): leading white space,
 // an optional sign, digits with an optional point and exponent (and "inf" or
@@ -17,9 +19,9 @@ inline constexpr std::size_t NumberTextSize = 64;
 std::size_t ScanNumber(const char* first, const char* last, double* value) noexcept;
 
 // Writes x as the answer shows it, NUL-terminated, into a buffer of
-// NumberTextSize bytes: "%.6f" with trailing zeros and point trimmed when
+// kNumberTextSize bytes: "%.6f" with trailing zeros and point trimmed when
 // 0.001 <= |x| < 1000000 or x is zero, "%.10g" otherwise (also inf and nan).
-// The text never exceeds 17 characters. Returns its length.
+// The text never exceeds kNumberTextMaxLength characters. Returns its length.
 std::size_t FormatNumber(double x, char* buffer) noexcept;
 
 }  // namespace aiconv

@@ -9,9 +9,9 @@ namespace aiconv {
 namespace {
 
 // Only the first 63 bytes are offered to the number conversion, as if they
-// were copied into a 64-byte scratch: a longer number is cut there.
-constexpr std::size_t kNumberScan = NumberTextSize - 1;
-constexpr std::size_t kTwoWordKey = 32;
+// were copied into a 64-byte scratch with its NUL: a number that begins
+// later is not found, and one that runs past is cut there.
+constexpr std::size_t kNumberScan = 63;
 
 const char* SkipSpace(const char* p, const char* end) noexcept {
     while (p < end && IsSpace(*p)) ++p;
@@ -68,8 +68,8 @@ const UnitDef* FindTwoWordUnit(const char* first, const char* firstEnd, const ch
                                const char* secondEnd) noexcept {
     const std::size_t n1 = static_cast<std::size_t>(firstEnd - first);
     const std::size_t n2 = static_cast<std::size_t>(secondEnd - second);
-    if (n1 + 1 + n2 >= kTwoWordKey) return nullptr;
-    char key[kTwoWordKey];
+    if (n1 + 1 + n2 >= kUnitKeySize) return nullptr;
+    char key[kUnitKeySize];
     std::memcpy(key, first, n1);
     key[n1] = ' ';
     std::memcpy(key + n1 + 1, second, n2);
@@ -91,14 +91,14 @@ int ParseQuery(const char* query, const char* end, double* value, const UnitDef*
                const UnitDef** to, char* errorText) noexcept {
     const char* cursor = query;
     if (!ParseNumber(query, end, value, &cursor)) {
-        SetError(errorText, ErrorNoNumber);
+        SetError(errorText, kErrorNoNumber);
         return 0;
     }
 
     const char* word1 = nullptr;
     const char* word1End = nullptr;
     if (!NextWord(&cursor, end, &word1, &word1End)) {
-        SetError(errorText, ErrorNoUnit);
+        SetError(errorText, kErrorNoUnit);
         return 0;
     }
 
@@ -115,14 +115,14 @@ int ParseQuery(const char* query, const char* end, double* value, const UnitDef*
     if (source == nullptr) {
         source = FindUnit(word1, static_cast<std::size_t>(word1End - word1));
         if (source == nullptr) {
-            SetError(errorText, ErrorBadUnits);
+            SetError(errorText, kErrorBadUnits);
             return 0;
         }
     }
 
     const UnitDef* target = nullptr;
     if (!ParseUnitsAndArrow(&cursor, end, &target)) {
-        SetError(errorText, ErrorBadUnits);
+        SetError(errorText, kErrorBadUnits);
         return 0;
     }
     *from = source;

@@ -10,15 +10,15 @@
 namespace aiconv {
 
 // Size of the buffer that receives a parse error; no message is longer than 30.
-inline constexpr std::size_t ParseErrorSize = 128;
+inline constexpr std::size_t kParseErrorSize = 128;
 
-inline constexpr char ErrorNoNumber[] = "could not parse number";
-inline constexpr char ErrorNoUnit[] = "missing unit";
-inline constexpr char ErrorBadUnits[] = "could not parse units or arrow";
+inline constexpr char kErrorNoNumber[] = "could not parse number";
+inline constexpr char kErrorNoUnit[] = "missing unit";
+inline constexpr char kErrorBadUnits[] = "could not parse units or arrow";
 
 // Parses a NUL-terminated query (never null). Returns 1 with *value, *from
 // and *to set, or 0 with one of the messages above copied into errorText
-// (ParseErrorSize bytes); the other outputs are then not to be used.
+// (kParseErrorSize bytes); the other outputs are then not to be used.
 int ParseQuery(const char* query, double* value, const UnitDef** from, const UnitDef** to,
                char* errorText) noexcept;
 

@@ -5,8 +5,9 @@
 
 namespace aiconv {
 
-// Keep this order: a lookup must behave as a first-match scan from the top.
-constexpr UnitDef UnitTable[UnitCount + 1] = {
+// Rows in the order the vocabulary is listed (aiconvert --list-units shows
+// them so). Names are unique, so the order decides no lookup.
+constexpr UnitDef UnitTable[kUnitCount + 1] = {
     {"m", CategoryLength, 1},
     {"meter", CategoryLength, 1},
     {"metre", CategoryLength, 1},
@@ -152,12 +153,11 @@ constexpr UnitDef UnitTable[UnitCount + 1] = {
     {nullptr, UnitCategory{}, 0},
 };
 
-static_assert(UnitTable[UnitCount].name == nullptr, "the end row closes the table");
+static_assert(UnitTable[kUnitCount].name == nullptr, "the end row closes the table");
 
 namespace {
 
-// Lookup keys are at most 31 bytes, like the scratch key of the word rules.
-constexpr std::size_t kMaxKey = 31;
+constexpr std::size_t kMaxKey = kUnitKeySize - 1;
 
 // A key is hashed by its length and its first and last bytes, lower-cased:
 // no loop over the key, whose bytes are compared once, at the row the hash
@@ -179,17 +179,27 @@ constexpr std::size_t Length(const char* s) noexcept {
 // Names are distinct, so the one row whose name equals a key is also the
 // first one a scan in table order would find.
 constexpr std::size_t kSlots = 512;
-static_assert(kSlots >= 2 * UnitCount && (kSlots & (kSlots - 1)) == 0);
-static_assert(UnitCount < 255, "a slot holds row + 1 in one byte");
+static_assert(kSlots >= 2 * kUnitCount && (kSlots & (kSlots - 1)) == 0);
+static_assert(kUnitCount < 255, "a slot holds row + 1 in one byte");
 
 struct UnitIndex {
     std::uint8_t slot[kSlots];
-    std::uint8_t nameLength[UnitCount];
+    std::uint8_t nameLength[kUnitCount];
 };
+
+constexpr std::size_t LongestName() {
+    std::size_t longest = 0;
+    for (std::size_t row = 0; row < kUnitCount; ++row) {
+        const std::size_t n = Length(UnitTable[row].name);
+        longest = n > longest ? n : longest;
+    }
+    return longest;
+}
+static_assert(LongestName() <= kMaxKey, "every name fits a key and a one-byte length");
 
 constexpr UnitIndex BuildIndex() {
     UnitIndex index{};
-    for (std::size_t row = 0; row < UnitCount; ++row) {
+    for (std::size_t row = 0; row < kUnitCount; ++row) {
         const char* name = UnitTable[row].name;
         const std::size_t n = Length(name);
         std::size_t at = Hash(n, name[0], name[n - 1]) & (kSlots - 1);
@@ -211,7 +221,7 @@ struct TwoWordNames {
 
 constexpr TwoWordNames FindTwoWordNames() {
     TwoWordNames names{};
-    for (std::size_t row = 0; row < UnitCount; ++row) {
+    for (std::size_t row = 0; row < kUnitCount; ++row) {
         const char* name = UnitTable[row].name;
         for (std::size_t i = 0; name[i] != '\0'; ++i) {
             if (name[i] == ' ') {

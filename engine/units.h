@@ -31,11 +31,14 @@ struct UnitDef {
 };
 
 // Rows in lookup order, then one end row whose name is null.
-inline constexpr std::size_t UnitCount = 130;
-extern const UnitDef UnitTable[UnitCount + 1];
+inline constexpr std::size_t kUnitCount = 130;
+extern const UnitDef UnitTable[kUnitCount + 1];
+
+// A lookup key holds at most kUnitKeySize - 1 bytes and a NUL.
+inline constexpr std::size_t kUnitKeySize = 32;
 
 // Finds the row for a word of `length` bytes (not necessarily NUL-terminated):
-// the word is cut to 31 bytes, A-Z lower-cased and one trailing '.' dropped,
+// the word is cut to kUnitKeySize - 1 bytes, A-Z lower-cased and one trailing '.' dropped,
 // then matched exactly. Returns null when no row matches.
 const UnitDef* FindUnit(const char* text, std::size_t length) noexcept;
 

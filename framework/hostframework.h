@@ -1,7 +1,7 @@
 /* Stand-in for the host's application framework library: the part of it that
- * an extension module uses when it is loaded and unloaded, plus read-only
- * views of its state for tests. Real hosts ship their own framework; this
- * one exists so the module can be built, loaded and tested here.
+ * an extension module uses when it is loaded and unloaded. Real hosts ship
+ * their own framework; this one exists so the module can be built, loaded
+ * and tested here. Its test hooks are in hostframework_testing.h.
  * The header compiles as C and as C++. */
 #ifndef HOSTFRAMEWORK_H
 #define HOSTFRAMEWORK_H
@@ -62,17 +62,6 @@ FW_API void* FwAllocate(size_t size);
 /* Constructs a library record in memory from FwAllocate and links it into the
  * framework's list of extension libraries. */
 FW_API void FwConstructLibrary(void* memory, FwExtensionModule* module, int flags);
-
-/* For tests: what the framework holds now. */
-FW_API int FwRegisteredModuleCount(void);
-FW_API const FwExtensionModule* FwRegisteredModule(int index);
-FW_API int FwLibraryCount(void);
-FW_API const FwExtensionModule* FwLibraryModule(int index);
-
-/* For tests: make the next FwInitExtensionModule refuse (1) or accept (0),
- * and make FwAllocate fail (1) or succeed (0). */
-FW_API void FwSetRefuseInit(int refuse);
-FW_API void FwSetFailAllocation(int fail);
 
 #ifdef __cplusplus
 }

@@ -2,7 +2,8 @@
 // one wchar_t (little-endian; low 16 bits where wchar_t is 16-bit), so
 // unpaired surrogates, code points above U+FFFF and values beyond Unicode
 // all occur. An input whose first byte is odd is repeated until the query is
-// twenty thousand characters long, far past the 1000 the entry reads.
+// twenty thousand characters long, far past the
+// AICONVERTER_QUERY_LIMIT bytes the entry reads.
 #include <aiconverter.h>
 
 #include <cstddef>
@@ -27,7 +28,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const wchar_t* answer = AIConverter(query.c_str());
     if (answer != buffer) aiconv_fuzz::Fail("answer moved", "");
 
-    const std::size_t length = aiconv_fuzz::BoundedLength(answer, 1000);
+    const std::size_t length = aiconv_fuzz::BoundedLength(answer, AICONVERTER_ANSWER_CAPACITY);
     std::string narrow;
     for (std::size_t i = 0; i < length; ++i) {
         if (answer[i] <= 0 || answer[i] >= 0x80) aiconv_fuzz::Fail("answer not ASCII", narrow);

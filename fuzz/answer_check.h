@@ -9,8 +9,8 @@
 #include <cstring>
 #include <string>
 
-#include "number_text.h"
-#include "units.h"
+#include "engine/number_text.h"
+#include "engine/units.h"
 
 namespace aiconv_fuzz {
 
@@ -36,7 +36,7 @@ inline bool IsUnitName(const std::string& word) {
 // A number as FormatNumber writes it: the whole text scans as one number,
 // or it is one of the words for an overflow or an undefined result.
 inline bool IsNumberText(const std::string& text) {
-    if (text.empty() || text.size() > 17 || text[0] == ' ') return false;
+    if (text.empty() || text.size() > aiconv::kNumberTextMaxLength || text[0] == ' ') return false;
     for (const char* word : {"inf", "-inf", "nan", "-nan"}) {
         if (text == word) return true;
     }

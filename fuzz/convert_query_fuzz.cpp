@@ -4,13 +4,13 @@
 #include <string>
 
 #include "answer_check.h"
-#include "convert.h"
+#include "engine/convert.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string query(reinterpret_cast<const char*>(data), size);  // ends at a NUL inside too
 
     const char* answer = aiconv::ConvertQuery(query.c_str());
-    const std::string first(answer, aiconv_fuzz::BoundedLength(answer, 256));
+    const std::string first(answer, aiconv_fuzz::BoundedLength(answer, aiconv::kResultTextSize));
     aiconv_fuzz::CheckAnswer(first);
 
     const char* again = aiconv::ConvertQuery(query.c_str());

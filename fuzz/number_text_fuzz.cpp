@@ -9,7 +9,7 @@
 #include <string>
 
 #include "answer_check.h"
-#include "number_text.h"
+#include "engine/number_text.h"
 #include "reference.h"
 
 namespace {
@@ -42,7 +42,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (size >= sizeof(double)) {
         double x;
         std::memcpy(&x, data, sizeof x);
-        char buffer[aiconv::NumberTextSize];
+        char buffer[aiconv::kNumberTextSize];
         aiconv::FormatNumber(x, buffer);
         // C libraries differ on the sign of nan; the engine always shows it.
         const std::string reference = std::isnan(x) ? (std::signbit(x) ? "-nan" : "nan")

@@ -26,10 +26,16 @@
 extern "C" {
 #endif
 
+/* The longest query read: only its first AICONVERTER_QUERY_LIMIT bytes in the
+ * 8-bit code page count, the rest is ignored. */
+#define AICONVERTER_QUERY_LIMIT 999
+/* Wide characters in the answer buffer, NUL included. Every answer is far
+ * shorter: under 70 characters. */
+#define AICONVERTER_ANSWER_CAPACITY 1000
+
 /* Converts a NUL-terminated wide query (null is answered too) and returns the
  * wide answer. Never returns null. The query is read in the system's 8-bit
- * code page: characters it cannot represent become '?'. Only the first 999
- * bytes of the query in that code page are read. */
+ * code page (see the README on characters the code page cannot hold). */
 AICONVERTER_API const wchar_t* AICONVERTER_CALL AIConverter(const wchar_t* query);
 
 #ifdef __cplusplus

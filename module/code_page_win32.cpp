@@ -3,28 +3,31 @@
 
 #include <windows.h>
 
+#include "aiconverter.h"
+
 namespace aiconv {
 namespace {
 
-// The first 999 bytes of a query are all that is read. A UTF-16 unit gives
-// at least half a byte (a surrogate pair may become one '?'), so 2 x 999
-// units always cover them; a code page needs at most 3 bytes per unit
-// (UTF-8), which sizes the scratch.
+// A UTF-16 unit gives at least half a byte (a surrogate pair may become one
+// '?'), so 2 x (size - 1) units always cover the bytes that fit; a code page
+// needs at most 3 bytes per unit (UTF-8). The scratch is sized for the
+// longest query the module reads.
 constexpr int kMaxBytesPerUnit = 3;
-constexpr std::size_t kMaxQueryBytes = 999;
-constexpr int kMaxUnits = 2 * kMaxQueryBytes;
+constexpr int kScratchUnits = 2 * AICONVERTER_QUERY_LIMIT;
 
 bool IsHighSurrogate(wchar_t c) noexcept { return c >= 0xD800 && c <= 0xDBFF; }
 
 }  // namespace
 
 std::size_t WideToCodePage(const wchar_t* text, char* out, std::size_t size) noexcept {
+    const std::size_t wanted = 2 * (size - 1);
+    const int maxUnits = wanted < kScratchUnits ? static_cast<int>(wanted) : kScratchUnits;
     int units = 0;
-    while (units < kMaxUnits && text[units] != 0) ++units;
+    while (units < maxUnits && text[units] != 0) ++units;
     // Never split a surrogate pair at the cut.
-    if (units == kMaxUnits && IsHighSurrogate(text[units - 1])) --units;
+    if (units > 0 && units == maxUnits && IsHighSurrogate(text[units - 1])) --units;
 
-    char scratch[kMaxUnits * kMaxBytesPerUnit + 1];
+    char scratch[kScratchUnits * kMaxBytesPerUnit + 1];
     const int written = units == 0 ? 0
         : WideCharToMultiByte(CP_ACP, 0, text, units, scratch, sizeof scratch, nullptr, nullptr);
     std::size_t n = written > 0 ? static_cast<std::size_t>(written) : 0;

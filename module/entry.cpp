@@ -2,14 +2,12 @@
 #include "aiconverter.h"
 
 #include "code_page.h"
-#include "convert.h"
+#include "engine/convert.h"
 
 namespace {
 
-// Module boundary buffers: 1000 bytes for the query, 1000 wide characters for
-// the answer. The answer stays here until the next call.
-constexpr std::size_t kBoundarySize = 1000;
-wchar_t WideResultText[kBoundarySize];
+// Mutable: the last answer as wide text, kept until the next call.
+wchar_t WideResultText[AICONVERTER_ANSWER_CAPACITY];
 
 }  // namespace
 
@@ -19,10 +17,10 @@ extern "C" const wchar_t* AICONVERTER_CALL AIConverter(const wchar_t* query) {
     if (query == nullptr) {
         answer = aiconv::ConvertQuery(nullptr, 0, &answerLength);
     } else {
-        char queryText[kBoundarySize];
+        char queryText[AICONVERTER_QUERY_LIMIT + 1];
         const std::size_t length = aiconv::WideToCodePage(query, queryText, sizeof queryText);
         answer = aiconv::ConvertQuery(queryText, length, &answerLength);
     }
-    aiconv::CodePageToWide(answer, answerLength, WideResultText, kBoundarySize);
+    aiconv::CodePageToWide(answer, answerLength, WideResultText, AICONVERTER_ANSWER_CAPACITY);
     return WideResultText;
 }

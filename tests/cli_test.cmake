@@ -1,5 +1,5 @@
 # Runs aiconvert as a user would and checks its output and exit status.
-# -DAICONVERT=path [-DEMULATOR=runner;args] -DWORK_DIR=dir
+# -DAICONVERT=path [-DEMULATOR=runner;args] -DWORK_DIR=dir -DVERSION=x.y.z.w
 set(failures 0)
 
 # expect(<status> <stdout> [INPUT <text>] ARGS <arg>...)
@@ -33,7 +33,7 @@ expect(1 "1 m -> 100 cm\nERROR: could not parse number\n1 kb -> 125 byte\n"
     INPUT "1 m to cm\n\n1 kb to byte")
 expect(0 "" INPUT "")
 
-expect(0 "aiconvert 1.0.0.1\n" ARGS --version)
+expect(0 "aiconvert ${VERSION}\n" ARGS --version)
 expect(2 "" ARGS --frobnicate)
 execute_process(COMMAND ${EMULATOR} ${AICONVERT} --help OUTPUT_VARIABLE help RESULT_VARIABLE rc)
 if(NOT rc EQUAL 0 OR NOT help MATCHES "usage: aiconvert")

@@ -1,4 +1,4 @@
-#include "convert.h"
+#include "engine/convert.h"
 
 #include <gtest/gtest.h>
 
@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "reference.h"
-#include "units.h"
+#include "engine/units.h"
 
 using aiconv::ConvertQuery;
 

@@ -7,7 +7,8 @@
 #include <thread>
 #include <vector>
 
-#include "hostframework.h"
+#include "aiconverter_version.h"
+#include "hostframework_testing.h"
 
 #if defined(_WIN32)
 #include <windows.h>
@@ -141,10 +142,11 @@ TEST_F(Lifecycle, CarriesItsVersionTypeLibraryAndStringTable) {
     VS_FIXEDFILEINFO* fixed = nullptr;
     UINT length = 0;
     ASSERT_TRUE(VerQueryValueW(data.data(), L"\\", reinterpret_cast<void**>(&fixed), &length));
-    EXPECT_EQ(fixed->dwFileVersionMS, 0x00010000u);
-    EXPECT_EQ(fixed->dwFileVersionLS, 0x00000001u);
-    EXPECT_EQ(fixed->dwProductVersionMS, 0x00010000u);
-    EXPECT_EQ(fixed->dwProductVersionLS, 0x00000001u);
+    const DWORD version[] = {AICONVERTER_VERSION_QUAD};  // from the build's one version
+    EXPECT_EQ(fixed->dwFileVersionMS, version[0] << 16 | version[1]);
+    EXPECT_EQ(fixed->dwFileVersionLS, version[2] << 16 | version[3]);
+    EXPECT_EQ(fixed->dwProductVersionMS, version[0] << 16 | version[1]);
+    EXPECT_EQ(fixed->dwProductVersionLS, version[2] << 16 | version[3]);
     WORD* translation = nullptr;
     ASSERT_TRUE(VerQueryValueW(data.data(), L"\\VarFileInfo\\Translation",
                                reinterpret_cast<void**>(&translation), &length));
@@ -152,7 +154,7 @@ TEST_F(Lifecycle, CarriesItsVersionTypeLibraryAndStringTable) {
     wchar_t* fileVersion = nullptr;
     ASSERT_TRUE(VerQueryValueW(data.data(), L"\\StringFileInfo\\040904B0\\FileVersion",
                                reinterpret_cast<void**>(&fileVersion), &length));
-    EXPECT_STREQ(fileVersion, L"1.0.0.1");
+    EXPECT_STREQ(fileVersion, L"" AICONVERTER_VERSION);
 
     EXPECT_NE(FindResourceW(h, MAKEINTRESOURCEW(1), L"TYPELIB"), nullptr);
     wchar_t message[128] = L"";

@@ -5,7 +5,7 @@
 #include <clocale>
 #include <string>
 
-#include "convert.h"
+#include "engine/convert.h"
 
 namespace {
 

@@ -14,7 +14,7 @@
 #include <string>
 #include <vector>
 
-#include "number_text.h"
+#include "engine/number_text.h"
 #include "reference.h"
 
 namespace {
@@ -180,7 +180,7 @@ TEST(FormatNumber, AgreesWithPrintfOnTiesAndEdges) {
     auto check = [&](double x) {
         ASSERT_EQ(
             [&] {
-                char text[aiconv::NumberTextSize];
+                char text[aiconv::kNumberTextSize];
                 aiconv::FormatNumber(x, text);
                 return std::string(text);
             }(),

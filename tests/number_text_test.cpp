@@ -1,4 +1,4 @@
-#include "number_text.h"
+#include "engine/number_text.h"
 
 #include <gtest/gtest.h>
 
@@ -20,7 +20,7 @@ using aiconv_test::ReferenceFormat;
 namespace {
 
 std::string Format(double x) {
-    char text[aiconv::NumberTextSize];
+    char text[aiconv::kNumberTextSize];
     std::memset(text, 'x', sizeof text);
     FormatNumber(x, text);
     return text;

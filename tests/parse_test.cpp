@@ -1,4 +1,4 @@
-#include "parse.h"
+#include "engine/parse.h"
 
 #include <gtest/gtest.h>
 
@@ -30,7 +30,7 @@ TEST_P(Parse, ReadsNumberUnitsAndArrow) {
     double value = -1;
     const aiconv::UnitDef* from = nullptr;
     const aiconv::UnitDef* to = nullptr;
-    char error[aiconv::ParseErrorSize] = "";
+    char error[aiconv::kParseErrorSize] = "";
     const int ok = aiconv::ParseQuery(c.query.c_str(), &value, &from, &to, error);
     if (c.error != nullptr) {
         EXPECT_EQ(ok, 0);
@@ -43,9 +43,9 @@ TEST_P(Parse, ReadsNumberUnitsAndArrow) {
     EXPECT_STREQ(to->name, c.to);
 }
 
-using aiconv::ErrorBadUnits;
-using aiconv::ErrorNoNumber;
-using aiconv::ErrorNoUnit;
+using aiconv::kErrorBadUnits;
+using aiconv::kErrorNoNumber;
+using aiconv::kErrorNoUnit;
 
 INSTANTIATE_TEST_SUITE_P(
     Arrows, Parse,
@@ -61,12 +61,12 @@ INSTANTIATE_TEST_SUITE_P(
                     Parses("1e3 m km", 1000, "m", "km"),
                     Parses("10 lbs. to kg.", 10, "lbs", "kg"),
                     // "to" is a bare two-byte prefix, so "tonne" leaves "nne".
-                    Fails("5 kg tonne", ErrorBadUnits), Fails("100 mmhg torr", ErrorBadUnits),
-                    Fails("10 km->mi", ErrorBadUnits), Fails("10 km -> to mi", ErrorBadUnits),
-                    Fails("10 km to -> mi", ErrorBadUnits), Fails("10 km - > mi", ErrorBadUnits),
-                    Fails("10 km -", ErrorBadUnits), Fails("10 km ->", ErrorBadUnits),
-                    Fails("10 km", ErrorBadUnits), Fails("10 km to", ErrorBadUnits),
-                    Fails("10 km to   ", ErrorBadUnits)));
+                    Fails("5 kg tonne", kErrorBadUnits), Fails("100 mmhg torr", kErrorBadUnits),
+                    Fails("10 km->mi", kErrorBadUnits), Fails("10 km -> to mi", kErrorBadUnits),
+                    Fails("10 km to -> mi", kErrorBadUnits), Fails("10 km - > mi", kErrorBadUnits),
+                    Fails("10 km -", kErrorBadUnits), Fails("10 km ->", kErrorBadUnits),
+                    Fails("10 km", kErrorBadUnits), Fails("10 km to", kErrorBadUnits),
+                    Fails("10 km to   ", kErrorBadUnits)));
 
 INSTANTIATE_TEST_SUITE_P(
     TwoWordUnits, Parse,
@@ -78,28 +78,28 @@ INSTANTIATE_TEST_SUITE_P(
                     // The second word is taken only when the pair is a unit.
                     Parses("1 ft in", 1, "ft", "in"), Parses("1 ft to in", 1, "ft", "in"),
                     Parses("3 m m", 3, "m", "m"),
-                    Fails("1 ml to fl oz", ErrorBadUnits), Fails("1 fl to ml", ErrorBadUnits),
-                    Fails("1 cubic to ml", ErrorBadUnits)));
+                    Fails("1 ml to fl oz", kErrorBadUnits), Fails("1 fl to ml", kErrorBadUnits),
+                    Fails("1 cubic to ml", kErrorBadUnits)));
 
 INSTANTIATE_TEST_SUITE_P(
     Failures, Parse,
-    testing::Values(Fails("", ErrorNoNumber), Fails("km to m", ErrorNoNumber),
-                    Fails("   ", ErrorNoNumber), Fails("+-5 m to km", ErrorNoNumber),
-                    Fails("- 5 m to km", ErrorNoNumber), Fails("10", ErrorNoUnit),
-                    Fails("10   \t ", ErrorNoUnit), Fails("10 furlong to m", ErrorBadUnits),
-                    Fails("10 km to furlong", ErrorBadUnits),
-                    Fails("10 km to parsec", ErrorBadUnits)));
+    testing::Values(Fails("", kErrorNoNumber), Fails("km to m", kErrorNoNumber),
+                    Fails("   ", kErrorNoNumber), Fails("+-5 m to km", kErrorNoNumber),
+                    Fails("- 5 m to km", kErrorNoNumber), Fails("10", kErrorNoUnit),
+                    Fails("10   \t ", kErrorNoUnit), Fails("10 furlong to m", kErrorBadUnits),
+                    Fails("10 km to furlong", kErrorBadUnits),
+                    Fails("10 km to parsec", kErrorBadUnits)));
 
 INSTANTIATE_TEST_SUITE_P(
     NumberLimits, Parse,
     testing::Values(
         // The number must begin within the first 63 bytes and is cut there.
-        Fails(std::string(70, ' ') + "5 m to cm", ErrorNoNumber),
-        Fails(std::string(62, ' ') + "12 m to cm", ErrorBadUnits),
+        Fails(std::string(70, ' ') + "5 m to cm", kErrorNoNumber),
+        Fails(std::string(62, ' ') + "12 m to cm", kErrorBadUnits),
         Parses(std::string(61, ' ') + "12 m to cm", 12, "m", "cm"),
         Parses(std::string(62, ' ') + "1 m to cm", 1, "m", "cm"),
         // 63 digits fill the scan; a 64th digit becomes the first word.
-        Fails(std::string(63, '1') + "5 m to cm", ErrorBadUnits),
+        Fails(std::string(63, '1') + "5 m to cm", kErrorBadUnits),
         Parses(std::string(63, '0') + "m to cm", 0, "m", "cm"),
         Parses("1e999 m to km", HUGE_VAL, "m", "km"),
         Parses("-1e999 m to km", -HUGE_VAL, "m", "km"),

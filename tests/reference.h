@@ -7,7 +7,7 @@
 #include <cstring>
 #include <string>
 
-#include "units.h"
+#include "engine/units.h"
 
 namespace aiconv_test {
 
@@ -27,8 +27,8 @@ inline std::string ReferenceFormat(double x) {
 
 // The lookup as a walk over the table in order, first match wins.
 inline const aiconv::UnitDef* ReferenceFindUnit(const char* text, std::size_t length) {
-    char key[32];
-    const std::size_t n = length < 31 ? length : 31;
+    char key[aiconv::kUnitKeySize];
+    const std::size_t n = length < aiconv::kUnitKeySize - 1 ? length : aiconv::kUnitKeySize - 1;
     for (std::size_t i = 0; i < n; ++i) {
         const char c = text[i];
         key[i] = (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;

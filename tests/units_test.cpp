@@ -1,4 +1,4 @@
-#include "units.h"
+#include "engine/units.h"
 
 #include <gtest/gtest.h>
 
@@ -23,12 +23,12 @@ const UnitDef* Find(const std::string& word) { return FindUnit(word.data(), word
 TEST(UnitTable, HasItsRowsThenTheEndRow) {
     std::size_t rows = 0;
     while (UnitTable[rows].name != nullptr) ++rows;
-    EXPECT_EQ(rows, aiconv::UnitCount);
+    EXPECT_EQ(rows, aiconv::kUnitCount);
 }
 
 TEST(UnitTable, RowsAreWellFormed) {
     std::set<std::string> names;
-    for (std::size_t i = 0; i < aiconv::UnitCount; ++i) {
+    for (std::size_t i = 0; i < aiconv::kUnitCount; ++i) {
         const UnitDef& row = UnitTable[i];
         SCOPED_TRACE(row.name);
         const std::string name = row.name;
@@ -51,7 +51,7 @@ TEST(UnitTable, RowsAreWellFormed) {
 TEST(UnitTable, EveryCategoryHasItsBaseUnit) {
     for (int category = aiconv::CategoryLength; category <= aiconv::CategoryData; ++category) {
         bool base = false;
-        for (std::size_t i = 0; i < aiconv::UnitCount; ++i) {
+        for (std::size_t i = 0; i < aiconv::kUnitCount; ++i) {
             base = base || (UnitTable[i].category == category && UnitTable[i].factor == 1.0);
         }
         EXPECT_TRUE(base) << aiconv::CategoryName(category);
@@ -120,7 +120,7 @@ void ExpectSameAsScan(const std::string& word) {
 }
 
 TEST(Lookup, IndexAgreesWithScanOnEveryNameAndEveryOneByteChange) {
-    for (std::size_t i = 0; i < aiconv::UnitCount; ++i) {
+    for (std::size_t i = 0; i < aiconv::kUnitCount; ++i) {
         const std::string name = UnitTable[i].name;
         ExpectSameAsScan(name);
         ExpectSameAsScan(name + ".");

@@ -1,0 +1,41 @@
+# Options for this project's own targets, set per target so that nothing
+# leaks into a parent project or into GoogleTest built alongside.
+
+# Every target of ours: warnings (errors when AICONV_WERROR), hidden
+# symbols, IEEE double arithmetic on 32-bit x86, and the sanitizer and
+# fuzzer instrumentation when those builds are asked for.
+function(aiconv_target_options target)
+  if(CMAKE_CXX_COMPILER_ID STREQUAL "MSVC")
+    target_compile_options(${target} PRIVATE /W4 $<$<BOOL:${AICONV_WERROR}>:/WX>)
+  else()
+    target_compile_options(${target} PRIVATE -Wall -Wextra $<$<BOOL:${AICONV_WERROR}>:-Werror>)
+  endif()
+  # Nothing leaves a shared library unless it is exported on purpose.
+  set_target_properties(${target} PROPERTIES
+      C_VISIBILITY_PRESET hidden CXX_VISIBILITY_PRESET hidden VISIBILITY_INLINES_HIDDEN ON)
+  # 32-bit x86 would otherwise compute doubles on the x87 with 80-bit
+  # intermediates, which changes the last digit of answers such as
+  # "1.5 pt to ml". SSE2 gives IEEE double arithmetic, as every other target.
+  if(CMAKE_SYSTEM_PROCESSOR MATCHES "^(x86|X86|i[3-6]86)$")
+    target_compile_options(${target} PRIVATE -msse2 -mfpmath=sse)
+  endif()
+  if(AICONV_SANITIZE)
+    target_compile_options(${target} PRIVATE
+        -fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer)
+    target_link_options(${target} PRIVATE -fsanitize=address,undefined)
+  endif()
+  if(AICONV_BUILD_FUZZ)
+    # Coverage for libFuzzer in every target; only fuzz targets link its main.
+    target_compile_options(${target} PRIVATE -fsanitize=fuzzer-no-link)
+  endif()
+endfunction()
+
+# The engine and the module need the C library and nothing of the C++
+# runtime: no exceptions, no RTTI, no unwind tables, no guarded statics.
+# Anything that would pull in libstdc++ then fails to link the module.
+function(aiconv_freestanding target)
+  target_compile_options(${target} PRIVATE
+      $<$<COMPILE_LANGUAGE:CXX>:-fno-exceptions -fno-rtti -fno-threadsafe-statics>
+      -fno-asynchronous-unwind-tables -fno-unwind-tables
+      -ffunction-sections -fdata-sections)
+endfunction()
