@@ -35,7 +35,10 @@ extern "C" {
 
 /* Converts a NUL-terminated wide query (null is answered too) and returns the
  * wide answer. Never returns null. The query is read in the system's 8-bit
- * code page (see the README on characters the code page cannot hold). */
+ * code page: elsewhere than on Windows that is Windows-1252, and characters
+ * it cannot hold become '?'; on Windows the system's conversion maps many
+ * characters the ANSI code page lacks to a similar one (fullwidth digits and
+ * letters, U+2212 minus, the Kelvin sign become ASCII), and the rest to '?'. */
 AICONVERTER_API const wchar_t* AICONVERTER_CALL AIConverter(const wchar_t* query);
 
 #ifdef __cplusplus
