@@ -2,9 +2,9 @@
 # -DAICONVERT=path [-DEMULATOR=runner;args] -DWORK_DIR=dir -DVERSION=x.y.z.w
 set(failures 0)
 
-# expect(<status> <stdout> [INPUT <text>] ARGS <arg>...)
+# expect(<status> <stdout> [INPUT <text>] [STDERR <regex>] ARGS <arg>...)
 function(expect status output)
-  cmake_parse_arguments(PARSE_ARGV 2 run "" "INPUT" "ARGS")
+  cmake_parse_arguments(PARSE_ARGV 2 run "" "INPUT;STDERR" "ARGS")
   set(input_file ${WORK_DIR}/aiconvert_input.txt)
   file(WRITE ${input_file} "${run_INPUT}")
   execute_process(
@@ -12,10 +12,10 @@ function(expect status output)
       INPUT_FILE ${input_file}
       OUTPUT_VARIABLE actual ERROR_VARIABLE errors RESULT_VARIABLE rc)
   string(REPLACE "\r" "" actual "${actual}")
-  if(NOT rc STREQUAL status OR NOT actual STREQUAL output)
+  if(NOT rc STREQUAL status OR NOT actual STREQUAL output OR NOT errors MATCHES "${run_STDERR}")
     message(SEND_ERROR "aiconvert ${run_ARGS} (input: ${run_INPUT})\n"
         "  expected status ${status} and:\n${output}\n"
-        "  got status ${rc} and:\n${actual}${errors}")
+        "  got status ${rc} and:\n${actual}${errors}\n  expected on stderr: ${run_STDERR}")
   endif()
 endfunction()
 
@@ -32,6 +32,20 @@ expect(0 "1 m -> 100 cm\n2 h -> 120 min\n" INPUT "1 m to cm\n2 h to min\n")
 expect(1 "1 m -> 100 cm\nERROR: could not parse number\n1 kb -> 125 byte\n"
     INPUT "1 m to cm\n\n1 kb to byte")
 expect(0 "" INPUT "")
+# A 0x1A byte is data, not the end of input (text-mode Windows streams
+# would stop there); CR LF ends a line.
+string(ASCII 26 substitute)
+expect(0 "1 m -> 100 cm\n2 h -> 120 min\n" INPUT "1 m to cm ${substitute}\r\n2 h to min\r\n")
+
+# A misspelt unit, source or target, gets a hint on stderr; stdout is the
+# library's answer alone.
+set(bad "ERROR: could not parse units or arrow\n")
+expect(1 "${bad}" STDERR "^aiconvert: no unit \"kmm\"; did you mean km, mm or km2\\?\n$" ARGS 10 kmm to mi)
+expect(1 "${bad}" STDERR "^aiconvert: no unit \"Mille\"; did you mean mile or miles\\?\n$" ARGS 1 km to Mille)
+expect(1 "${bad}" STDERR "^aiconvert: no unit \"fl\"; did you mean " ARGS 1 ml to fl oz)
+expect(1 "${bad}" STDERR "^aiconvert: no unit \"parsec\"\n$" ARGS 10 km to parsec)
+expect(1 "${bad}" STDERR "^$" ARGS 10 km)
+expect(1 "ERROR: could not parse number\n" STDERR "^$" ARGS km to m)
 
 expect(0 "aiconvert ${VERSION}\n" ARGS --version)
 expect(2 "" ARGS --frobnicate)
