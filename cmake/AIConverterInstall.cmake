@@ -17,6 +17,23 @@ install(TARGETS hostframework EXPORT AIConverterTargets
     ARCHIVE DESTINATION ${CMAKE_INSTALL_LIBDIR} COMPONENT Development)
 if(TARGET aiconvert)
   install(TARGETS aiconvert RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR} COMPONENT Runtime)
+  if(NOT WIN32)
+    install(FILES ${PROJECT_BINARY_DIR}/aiconvert.1 DESTINATION ${CMAKE_INSTALL_MANDIR}/man1
+        COMPONENT Runtime)
+  endif()
+endif()
+# The licence: where Debian packages keep it, or beside the README.
+if(WIN32)
+  install(FILES ${PROJECT_SOURCE_DIR}/LICENSE ${PROJECT_SOURCE_DIR}/README.md DESTINATION .
+      COMPONENT Runtime)
+else()
+  install(FILES ${PROJECT_SOURCE_DIR}/LICENSE DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/doc/aiconverter
+      RENAME copyright COMPONENT Runtime)
+endif()
+# The MSVC import library and the export list it was made from.
+if(TARGET aiconverter_msvc_import)
+  install(FILES ${AICONV_MSVC_IMPORT_LIBRARY} ${PROJECT_SOURCE_DIR}/module/aiconverter.def
+      DESTINATION ${CMAKE_INSTALL_LIBDIR} COMPONENT Development)
 endif()
 install(FILES ${PROJECT_SOURCE_DIR}/include/aiconverter.h
     DESTINATION ${CMAKE_INSTALL_INCLUDEDIR} COMPONENT Development)

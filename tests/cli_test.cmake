@@ -1,5 +1,6 @@
 # Runs aiconvert as a user would and checks its output and exit status.
 # -DAICONVERT=path [-DEMULATOR=runner;args] -DWORK_DIR=dir -DVERSION=x.y.z.w
+# -DMAN_PAGE=path
 set(failures 0)
 
 # expect(<status> <stdout> [INPUT <text>] [STDERR <regex>] ARGS <arg>...)
@@ -53,6 +54,21 @@ execute_process(COMMAND ${EMULATOR} ${AICONVERT} --help OUTPUT_VARIABLE help RES
 if(NOT rc EQUAL 0 OR NOT help MATCHES "usage: aiconvert")
   message(SEND_ERROR "--help: status ${rc}\n${help}")
 endif()
+# The man page keeps in step with --help: every option, every exit status.
+file(READ ${MAN_PAGE} man)
+string(REGEX MATCHALL "--[a-z-]+" options "${help}")
+foreach(option IN LISTS options)
+  string(REPLACE "-" "\\-" escaped "${option}")
+  string(FIND "${man}" "${escaped}" at)
+  if(at EQUAL -1)
+    message(SEND_ERROR "the man page does not mention ${option}")
+  endif()
+endforeach()
+foreach(status 0 1 2)
+  if(NOT help MATCHES "${status} " OR NOT man MATCHES "\n\\.B ${status}\n")
+    message(SEND_ERROR "exit status ${status} is missing from --help or the man page")
+  endif()
+endforeach()
 
 execute_process(COMMAND ${EMULATOR} ${AICONVERT} --list-units OUTPUT_VARIABLE units RESULT_VARIABLE rc)
 string(REPLACE "\r" "" units "${units}")
