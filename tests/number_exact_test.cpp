@@ -168,6 +168,17 @@ TEST(ScanNumber, AgreesWithStrtodBesideMidpoints) {
         ExpectReadAsStrtod(text);
         ++compared;
     }
+    // Beyond the 800 digits kept exactly, at the ends of the range, where the
+    // big integers are largest.
+    for (long i = 0; i < count / 200 + 20; ++i) {
+        std::string text = "0.";
+        text += std::string(random() % 2 ? 0 : 320, '0');
+        const int digits = 700 + static_cast<int>(random() % 400);
+        for (int d = 0; d < digits; ++d) text += static_cast<char>('0' + (d == 0 ? 1 + random() % 9 : random() % 10));
+        text += "e" + std::to_string(static_cast<int>(random() % 12) + (random() % 2 ? 300 : -12));
+        ExpectReadAsStrtod(text);
+        ++compared;
+    }
     std::printf("compared %ld readings with strtod\n", compared);
 }
 
