@@ -1,8 +1,8 @@
 # Options for this project's own targets, set per target so that nothing
 # leaks into a parent project or into GoogleTest built alongside.
 
-# Every target of ours: warnings (errors when AICONV_WERROR), hidden
-# symbols, IEEE double arithmetic on 32-bit x86, and the sanitizer and
+# Every target of ours: the language standard, warnings (errors when
+# AICONV_WERROR), hidden symbols, IEEE double arithmetic on 32-bit x86, and the sanitizer and
 # fuzzer instrumentation when those builds are asked for.
 function(aiconv_target_options target)
   if(CMAKE_CXX_COMPILER_ID STREQUAL "MSVC")
@@ -10,6 +10,11 @@ function(aiconv_target_options target)
   else()
     target_compile_options(${target} PRIVATE -Wall -Wextra $<$<BOOL:${AICONV_WERROR}>:-Werror>)
   endif()
+  # ISO C++17 and C99, without GNU extensions (which would also let the
+  # compiler contract a * b + c into one rounding).
+  set_target_properties(${target} PROPERTIES
+      CXX_STANDARD 17 CXX_STANDARD_REQUIRED ON CXX_EXTENSIONS OFF
+      C_STANDARD 99 C_STANDARD_REQUIRED ON C_EXTENSIONS OFF)
   # Nothing leaves a shared library unless it is exported on purpose.
   set_target_properties(${target} PROPERTIES
       C_VISIBILITY_PRESET hidden CXX_VISIBILITY_PRESET hidden VISIBILITY_INLINES_HIDDEN ON)

@@ -191,6 +191,27 @@ Binary Decompose(double x) noexcept {
     return {(bits >> 63) != 0, fraction | kHiddenBit, biased - 1075};
 }
 
+// round(f * 10^6), ties to even, of the fraction f = a - whole (exact)
+// of a = |x| in [0.001, 10^6). In doubles, f * 10^6 < 2^20 is off by at
+// most 2^-34, so its nearest integer is the exact one unless it lies within
+// that of a half; then m * 5^6 * 2^(e + 6) decides in integers (the range
+// keeps the shift in [27, 56] and the product below 2^67).
+std::uint32_t Millionths(double a, std::uint32_t whole, const Binary& b) noexcept {
+    const double scaled = (a - whole) * 1e6;
+    const std::uint32_t floor = static_cast<std::uint32_t>(scaled);
+    const double rest = scaled - floor;
+    constexpr double kDoubt = 1.0 / (1u << 30);
+    if (rest < 0.5 - kDoubt) return floor;
+    if (rest > 0.5 + kDoubt) return floor + 1;
+    const Uint128 p = Multiply(b.m, 15625);
+    const int shift = -(b.e + 6);
+    const std::uint64_t exactFloor = (p.low >> shift) | (p.high << (64 - shift));
+    const std::uint64_t exactRest = p.low & ((std::uint64_t{1} << shift) - 1);
+    const std::uint64_t half = std::uint64_t{1} << (shift - 1);
+    const bool up = exactRest > half || (exactRest == half && (exactFloor & 1));
+    return static_cast<std::uint32_t>(exactFloor + (up ? 1 : 0) - std::uint64_t{whole} * 1000000);
+}
+
 // "%.6f" with trailing zeros and point trimmed, for x == 0 or
 // 0.001 <= |x| < 1000000. Returns the end of the text.
 char* FormatFixedTrimmed(double x, char* out) noexcept {
@@ -200,16 +221,7 @@ char* FormatFixedTrimmed(double x, char* out) noexcept {
     std::uint32_t whole = static_cast<std::uint32_t>(a);  // exact: a < 10^6
     std::uint32_t millionths = 0;
     if (static_cast<double>(whole) != a) {
-        // round(a * 10^6) = round(m * 5^6 * 2^(e + 6)) exactly, less the
-        // whole part: no division needed. The range keeps the shift in
-        // [27, 56] and the product below 2^67.
-        const Uint128 p = Multiply(b.m, 15625);
-        const int shift = -(b.e + 6);
-        const std::uint64_t floor = (p.low >> shift) | (p.high << (64 - shift));
-        const std::uint64_t rest = p.low & ((std::uint64_t{1} << shift) - 1);
-        const std::uint64_t half = std::uint64_t{1} << (shift - 1);
-        const std::uint64_t scaled = floor + ((rest > half || (rest == half && (floor & 1))) ? 1 : 0);
-        millionths = static_cast<std::uint32_t>(scaled - std::uint64_t{whole} * 1000000);
+        millionths = Millionths(a, whole, b);
         if (millionths == 1000000) {
             ++whole;
             millionths = 0;

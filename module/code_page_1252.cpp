@@ -59,8 +59,9 @@ void CodePageToWide(const char* text, std::size_t length, wchar_t* out, std::siz
     wchar_t* __restrict wide = out;
     unsigned char high = 0;
     for (std::size_t i = 0; i < n; ++i) {
-        wide[i] = static_cast<wchar_t>(bytes[i]);
-        high |= bytes[i];
+        const unsigned char b = bytes[i];  // read once: the store may alias it
+        wide[i] = static_cast<wchar_t>(b);
+        high |= b;
     }
     if (high >= 0x80) {
         for (std::size_t i = 0; i < n; ++i) out[i] = static_cast<wchar_t>(FromByte(static_cast<unsigned char>(text[i])));
