@@ -56,14 +56,17 @@ struct Scaled {
     Rest rest;
 };
 
-Rest RestOf(bool halfBit, bool belowHalf) noexcept {
-    if (halfBit) return belowHalf ? kRestAboveHalf : kRestHalf;
-    return belowHalf ? kRestBelowHalf : kRestZero;
+// The dropped part from its leading bit (worth one half) and whether any bit
+// below that one is set.
+Rest RestOf(bool halfBit, bool lowerBitsSet) noexcept {
+    if (halfBit) return lowerBitsSet ? kRestAboveHalf : kRestHalf;
+    return lowerBitsSet ? kRestBelowHalf : kRestZero;
 }
 
 // The common cases in 64- and 128-bit integers: 10^k with 0 <= k <= 27 as
 // 5^k times a shift, or a division by 10^-k of a double below 2^64.
-// Returns false where the result would not fit.
+// Returns false where the result would not fit. Not inlined: both number
+// forms call it, and one copy keeps the module small.
 __attribute__((noinline)) bool ScaleFast(std::uint64_t m, int e, int k, Scaled* out) noexcept {
     if (k >= 0) {
         if (k > 27) return false;
