@@ -1,6 +1,7 @@
 // Numbers to and from text, independent of the process locale: the results
-// are those of strtod and of "%.6f" / "%.10g" under the "C" locale.
-// Nothing here throws or allocates.
+// are those of a correctly rounded strtod and of "%.6f" / "%.10g" under the
+// "C" locale, bit for bit and byte for byte. Nothing here throws, allocates
+// or calls the C library's number routines.
 #pragma once
 
 #include <cstddef>
@@ -12,10 +13,12 @@ inline constexpr std::size_t kNumberTextSize = 64;
 inline constexpr std::size_t kNumberTextMaxLength = 17;
 
 // Reads a decimal number at the start of [first, last): leading white space,
-// an optional sign, digits with an optional point and exponent (and "inf" or
-// "nan" words). A magnitude too large for a double reads as infinity, one too
-// small as zero. Returns the bytes consumed, or 0 when nothing was converted
-// (then *value is left alone).
+// an optional sign, digits with an optional point and exponent. Plain
+// decimal notation only: no "inf" or "nan" words, no hexadecimal. Any
+// number of digits is read exactly, rounded to nearest, ties to even; a
+// magnitude too large for a double reads as infinity, one too small as
+// zero. Returns the bytes consumed, or 0 when nothing was converted (then
+// *value is left alone).
 std::size_t ScanNumber(const char* first, const char* last, double* value) noexcept;
 
 // Writes x as the answer shows it, NUL-terminated, into a buffer of
