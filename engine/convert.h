@@ -15,8 +15,8 @@ const char* ConvertQuery(const char* query) noexcept;
 // Size of the buffer that holds the answer; no answer is longer than 70.
 inline constexpr std::size_t kResultTextSize = 256;
 
-// The same for a query whose length is known (query[length] is its NUL);
-// *answerLength receives the answer's length. Saves measuring both.
+// The same for a query whose length is known (query[length] is its first
+// NUL); *answerLength receives the answer's length. Saves measuring both.
 const char* ConvertQuery(const char* query, std::size_t length, std::size_t* answerLength) noexcept;
 
 // Converts between the temperature names "c"/"celsius"/"centigrade",

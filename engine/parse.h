@@ -22,7 +22,7 @@ inline constexpr char kErrorBadUnits[] = "could not parse units or arrow";
 int ParseQuery(const char* query, double* value, const UnitDef** from, const UnitDef** to,
                char* errorText) noexcept;
 
-// The same for a query whose end (its NUL) is known.
+// The same for a query whose end, its first NUL, is known.
 int ParseQuery(const char* query, const char* end, double* value, const UnitDef** from,
                const UnitDef** to, char* errorText) noexcept;
 
