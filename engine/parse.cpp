@@ -13,8 +13,10 @@ namespace {
 // later is not found, and one that runs past is cut there.
 constexpr std::size_t kNumberScan = 63;
 
-const char* SkipSpace(const char* p, const char* end) noexcept {
-    while (p < end && IsSpace(*p)) ++p;
+// The words are scanned up to the query's NUL, which every caller provides;
+// the byte that ends a word answers both questions in one table load.
+const char* SkipSpace(const char* p) noexcept {
+    while (IsSpace(*p)) ++p;
     return p;
 }
 
@@ -27,36 +29,28 @@ int ParseNumber(const char* start, const char* end, double* value, const char** 
     return 1;
 }
 
-int NextWord(const char** cursor, const char* end, const char** wordStart,
-             const char** wordEnd) noexcept {
-    const char* p = SkipSpace(*cursor, end);
-    if (p >= end) return 0;
+int NextWord(const char** cursor, const char** wordStart, const char** wordEnd) noexcept {
+    const char* p = SkipSpace(*cursor);
+    if (*p == '\0') return 0;
     *wordStart = p;
-    while (p < end && !IsSpace(*p)) ++p;
+    while (!EndsWord(*p)) ++p;
     *wordEnd = p;
     *cursor = p;
     return 1;
 }
 
-int StartsWithNoCase(const char* text, const char* prefix) noexcept {
-    for (; *prefix != '\0'; ++text, ++prefix) {
-        if (*text == '\0' || ToLower(*text) != ToLower(*prefix)) return 0;
-    }
-    return 1;
-}
-
 // "to" is matched as a bare prefix and always takes two bytes: "tomi" reads
 // the target "mi". "->" must stand apart from the source word.
-int ParseUnitsAndArrow(const char** cursor, const char* end, const UnitDef** to) noexcept {
-    const char* p = SkipSpace(*cursor, end);
-    if (p < end && p[0] == '-' && p + 1 < end && p[1] == '>') {
+int ParseUnitsAndArrow(const char** cursor, const UnitDef** to) noexcept {
+    const char* p = SkipSpace(*cursor);
+    if (p[0] == '-' && p[1] == '>') {
         p += 2;
-    } else if (StartsWithNoCase(p, "to")) {
+    } else if (ToLower(p[0]) == 't' && ToLower(p[1]) == 'o') {
         p += 2;
     }
     const char* wordStart = nullptr;
     const char* wordEnd = nullptr;
-    if (!NextWord(&p, end, &wordStart, &wordEnd)) return 0;
+    if (!NextWord(&p, &wordStart, &wordEnd)) return 0;
     *cursor = p;
     *to = FindUnit(wordStart, static_cast<std::size_t>(wordEnd - wordStart));
     return *to != nullptr;
@@ -97,7 +91,7 @@ int ParseQuery(const char* query, const char* end, double* value, const UnitDef*
 
     const char* word1 = nullptr;
     const char* word1End = nullptr;
-    if (!NextWord(&cursor, end, &word1, &word1End)) {
+    if (!NextWord(&cursor, &word1, &word1End)) {
         SetError(errorText, kErrorNoUnit);
         return 0;
     }
@@ -108,7 +102,7 @@ int ParseQuery(const char* query, const char* end, double* value, const UnitDef*
     const char* afterWord2 = cursor;
     // Most words begin no two-word name: skip building that key for them.
     if (MayBeginTwoWordUnit(word1, static_cast<std::size_t>(word1End - word1)) &&
-        NextWord(&afterWord2, end, &word2, &word2End)) {
+        NextWord(&afterWord2, &word2, &word2End)) {
         source = FindTwoWordUnit(word1, word1End, word2, word2End);
         if (source != nullptr) cursor = afterWord2;
     }
@@ -121,7 +115,7 @@ int ParseQuery(const char* query, const char* end, double* value, const UnitDef*
     }
 
     const UnitDef* target = nullptr;
-    if (!ParseUnitsAndArrow(&cursor, end, &target)) {
+    if (!ParseUnitsAndArrow(&cursor, &target)) {
         SetError(errorText, kErrorBadUnits);
         return 0;
     }
