@@ -159,14 +159,16 @@ namespace {
 
 constexpr std::size_t kMaxKey = kUnitKeySize - 1;
 
-// A key is hashed by its length and its first and last bytes, lower-cased:
-// no loop over the key, whose bytes are compared once, at the row the hash
-// leads to. The same function builds the index at compile time.
+// A key is hashed by its length and its first and last bytes: no loop over
+// the key, whose bytes are compared once, at the row the hash leads to.
+// Setting bit 5 maps A-Z onto a-z, so the hash ignores case; that it also
+// pairs a few other bytes costs at most a compare. The same function builds
+// the index at compile time.
 constexpr std::uint32_t Hash(std::size_t length, char first, char last) noexcept {
-    const std::uint32_t h = static_cast<std::uint32_t>(length) * 0x9E3779B1u ^
-                            static_cast<unsigned char>(first) * 0x85EBCA77u ^
-                            static_cast<unsigned char>(last) * 0xC2B2AE3Du;
-    return h >> 23;  // 9 bits: a slot
+    const std::uint32_t key = (static_cast<unsigned char>(first) | 0x20u) << 16 |
+                              (static_cast<unsigned char>(last) | 0x20u) << 8 |
+                              static_cast<std::uint32_t>(length);
+    return (key * 0x9E3779B1u) >> 23;  // 9 bits: a slot
 }
 
 constexpr std::size_t Length(const char* s) noexcept {
@@ -252,7 +254,7 @@ bool MatchesName(const char* name, const char* text, std::size_t n) noexcept {
 // The row whose name is the first n bytes of text, lower-cased; null if none.
 const UnitDef* FindKey(const char* text, std::size_t n) noexcept {
     if (n == 0) return nullptr;  // no name is empty
-    for (std::size_t at = Hash(n, ToLower(text[0]), ToLower(text[n - 1]));; at = (at + 1) & (kSlots - 1)) {
+    for (std::size_t at = Hash(n, text[0], text[n - 1]);; at = (at + 1) & (kSlots - 1)) {
         const std::size_t entry = kIndex.slot[at];
         if (entry == 0) return nullptr;
         const std::size_t row = entry - 1;
@@ -264,13 +266,17 @@ const UnitDef* FindKey(const char* text, std::size_t n) noexcept {
 
 const UnitDef* FindUnit(const char* text, std::size_t length) noexcept {
     const std::size_t n = length < kMaxKey ? length : kMaxKey;
-    const bool point = n > 0 && text[n - 1] == '.';  // "kg." finds "kg"; one point only
-    if (const UnitDef* row = FindKey(text, point ? n - 1 : n)) return row;
-    // The key is a C string: a NUL inside the word ends it there. No name
-    // holds a NUL, so a word with one cannot have matched above.
-    std::size_t keyLength = 0;
-    while (keyLength < n && text[keyLength] != '\0') ++keyLength;
-    return keyLength < n ? FindKey(text, keyLength) : nullptr;
+    std::size_t keyLength = n > 0 && text[n - 1] == '.' ? n - 1 : n;  // "kg." finds "kg"; one point only
+    for (bool first = true;; first = false) {
+        if (const UnitDef* row = FindKey(text, keyLength)) return row;
+        if (!first) return nullptr;
+        // The key is a C string: a NUL inside the word ends it there. No
+        // name holds a NUL, so a word with one cannot have matched above;
+        // looking for the NUL only now keeps the usual hit free of it.
+        keyLength = 0;
+        while (keyLength < n && text[keyLength] != '\0') ++keyLength;
+        if (keyLength == n) return nullptr;
+    }
 }
 
 bool MayBeginTwoWordUnit(const char* word, std::size_t length) noexcept {
