@@ -1,5 +1,6 @@
 // Double to text as printf's "%.6f" and "%.10g" write it in the "C" locale:
 // digits correctly rounded from the exact binary value, ties to even.
+#include <cmath>
 #include <cstdint>
 #include <cstring>
 
@@ -199,13 +200,14 @@ Binary Decompose(double x) noexcept {
 // most 2^-34, so its nearest integer is the exact one unless it lies within
 // that of a half; then m * 5^6 * 2^(e + 6) decides in integers (the range
 // keeps the shift in [27, 56] and the product below 2^67).
-std::uint32_t Millionths(double a, std::uint32_t whole, const Binary& b) noexcept {
+std::uint32_t Millionths(double a, std::uint32_t whole) noexcept {
     const double scaled = (a - whole) * 1e6;
     const std::uint32_t floor = static_cast<std::uint32_t>(scaled);
     const double rest = scaled - floor;
     constexpr double kDoubt = 1.0 / (1u << 30);
     if (rest < 0.5 - kDoubt) return floor;
     if (rest > 0.5 + kDoubt) return floor + 1;
+    const Binary b = Decompose(a);
     const Uint128 p = Multiply(b.m, 15625);
     const int shift = -(b.e + 6);
     const std::uint64_t exactFloor = (p.low >> shift) | (p.high << (64 - shift));
@@ -218,13 +220,12 @@ std::uint32_t Millionths(double a, std::uint32_t whole, const Binary& b) noexcep
 // "%.6f" with trailing zeros and point trimmed, for x == 0 or
 // 0.001 <= |x| < 1000000. Returns the end of the text.
 char* FormatFixedTrimmed(double x, char* out) noexcept {
-    const Binary b = Decompose(x);
-    if (b.negative) *out++ = '-';
-    const double a = b.negative ? -x : x;
+    if (std::signbit(x)) *out++ = '-';  // -0 too, as printf writes it
+    const double a = std::fabs(x);
     std::uint32_t whole = static_cast<std::uint32_t>(a);  // exact: a < 10^6
     std::uint32_t millionths = 0;
     if (static_cast<double>(whole) != a) {
-        millionths = Millionths(a, whole, b);
+        millionths = Millionths(a, whole);
         if (millionths == 1000000) {
             ++whole;
             millionths = 0;
@@ -243,7 +244,7 @@ int FloorDiv(int a, int b) noexcept { return a >= 0 ? a / b : -((-a + b - 1) / b
 
 // "%.10g": ten significant digits, then the shorter of the fixed and the
 // exponent form as printf chooses, trailing zeros removed.
-char* FormatGeneral(double x, char* out) noexcept {
+__attribute__((noinline)) char* FormatGeneral(double x, char* out) noexcept {
     const Binary b = Decompose(x);
     if (b.negative) *out++ = '-';
     if (b.e == kSpecialExponent) {
@@ -320,7 +321,7 @@ char* FormatGeneral(double x, char* out) noexcept {
 }  // namespace
 
 std::size_t FormatNumber(double x, char* buffer) noexcept {
-    const double a = x < 0 ? -x : x;
+    const double a = std::fabs(x);
     // Written so that nan fails the range test and takes the "%.10g" road.
     const bool general = a != 0 && (!(a >= 0.001) || a >= 1000000.0);
     char* const end = general ? FormatGeneral(x, buffer) : FormatFixedTrimmed(x, buffer);
