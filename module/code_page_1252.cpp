@@ -41,6 +41,13 @@ char32_t CodeUnit(wchar_t c) noexcept {
 std::size_t WideToCodePage(const wchar_t* text, char* out, std::size_t size) noexcept {
     const std::size_t limit = size - 1;
     std::size_t n = 0;
+    // Queries are ASCII as a rule: copy that in a loop of its own, where one
+    // compare tells ASCII from both NUL and the rest.
+    for (; n < limit; ++n) {
+        const char32_t c = CodeUnit(text[n]);
+        if (c - 1 >= 0x7F) break;
+        out[n] = static_cast<char>(c);
+    }
     for (; n < limit; ++n) {
         const char32_t c = CodeUnit(text[n]);
         if (c == 0) break;
@@ -57,7 +64,7 @@ void CodePageToWide(const char* text, std::size_t length, wchar_t* out, std::siz
     // differs, if any.
     const unsigned char* __restrict bytes = reinterpret_cast<const unsigned char*>(text);
     wchar_t* __restrict wide = out;
-    unsigned char high = 0;
+    unsigned high = 0;
     for (std::size_t i = 0; i < n; ++i) {
         const unsigned char b = bytes[i];  // read once: the store may alias it
         wide[i] = static_cast<wchar_t>(b);
