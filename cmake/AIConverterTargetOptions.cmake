@@ -35,12 +35,25 @@ function(aiconv_target_options target)
   endif()
 endfunction()
 
+# Not on Windows: MinGW's linker under LTO drops the export that the .def
+# file names (and crashes when it is also marked dllexport).
+if(NOT WIN32)
+  include(CheckIPOSupported)
+  check_ipo_supported(RESULT AICONV_IPO_SUPPORTED LANGUAGES C CXX)
+endif()
+
 # The engine and the module need the C library and nothing of the C++
 # runtime: no exceptions, no RTTI, no unwind tables, no guarded statics.
 # Anything that would pull in libstdc++ then fails to link the module.
+# Optimised ELF builds compile them as one program: a call crosses the entry,
+# parser, lookup and number files a dozen times, small calls the compiler
+# inlines only when it sees them all.
 function(aiconv_freestanding target)
   target_compile_options(${target} PRIVATE
       $<$<COMPILE_LANGUAGE:CXX>:-fno-exceptions -fno-rtti -fno-threadsafe-statics>
       -fno-asynchronous-unwind-tables -fno-unwind-tables
       -ffunction-sections -fdata-sections)
+  if(AICONV_IPO_SUPPORTED)
+    set_property(TARGET ${target} PROPERTY INTERPROCEDURAL_OPTIMIZATION_RELEASE ON)
+  endif()
 endfunction()

@@ -6,12 +6,7 @@
 
 #include <cstdint>
 
-// The exact roads are rare: keep them small and out of the hot code.
-#if defined(__GNUC__)
-#  define AICONV_COLD __attribute__((cold, noinline))
-#else
-#  define AICONV_COLD
-#endif
+#include "cold.h"
 
 namespace aiconv {
 

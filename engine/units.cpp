@@ -1,6 +1,6 @@
 #include "units.h"
 
-
+#include "cold.h"
 #include "text.h"
 
 namespace aiconv {
@@ -164,9 +164,8 @@ constexpr std::size_t kMaxKey = kUnitKeySize - 1;
 // Setting bit 5 maps A-Z onto a-z, so the hash ignores case; that it also
 // pairs a few other bytes costs at most a compare. The same function builds
 // the index at compile time.
-constexpr std::uint32_t Hash(std::size_t length, char first, char last) noexcept {
-    const std::uint32_t key = (static_cast<unsigned char>(first) | 0x20u) << 16 |
-                              (static_cast<unsigned char>(last) | 0x20u) << 8 |
+constexpr std::uint32_t Hash(std::size_t length, unsigned char first, unsigned char last) noexcept {
+    const std::uint32_t key = (std::uint32_t{first} << 16 | std::uint32_t{last} << 8 | 0x202000u) |
                               static_cast<std::uint32_t>(length);
     return (key * 0x9E3779B1u) >> 23;  // 9 bits: a slot
 }
@@ -204,7 +203,7 @@ constexpr UnitIndex BuildIndex() {
     for (std::size_t row = 0; row < kUnitCount; ++row) {
         const char* name = UnitTable[row].name;
         const std::size_t n = Length(name);
-        std::size_t at = Hash(n, name[0], name[n - 1]) & (kSlots - 1);
+        std::size_t at = Hash(n, static_cast<unsigned char>(name[0]), static_cast<unsigned char>(name[n - 1])) & (kSlots - 1);
         while (index.slot[at] != 0) at = (at + 1) & (kSlots - 1);
         index.slot[at] = static_cast<std::uint8_t>(row + 1);
         index.nameLength[row] = static_cast<std::uint8_t>(n);
@@ -243,10 +242,11 @@ constexpr const char* kCategoryNames[] = {
     "pressure", "energy", "power", "time",   "angle", "data",
 };
 
-// Whether the first n bytes of text, lower-cased, are the name.
+// Whether the first n bytes of text, lower-cased, are the name. Most
+// queries are in lower case: a byte equal as it stands needs no lowering.
 bool MatchesName(const char* name, const char* text, std::size_t n) noexcept {
     for (std::size_t i = 0; i < n; ++i) {
-        if (ToLower(text[i]) != name[i]) return false;
+        if (text[i] != name[i] && ToLower(text[i]) != name[i]) return false;
     }
     return true;
 }
@@ -254,7 +254,8 @@ bool MatchesName(const char* name, const char* text, std::size_t n) noexcept {
 // The row whose name is the first n bytes of text, lower-cased; null if none.
 const UnitDef* FindKey(const char* text, std::size_t n) noexcept {
     if (n == 0) return nullptr;  // no name is empty
-    for (std::size_t at = Hash(n, text[0], text[n - 1]);; at = (at + 1) & (kSlots - 1)) {
+    const auto* bytes = reinterpret_cast<const unsigned char*>(text);
+    for (std::size_t at = Hash(n, bytes[0], bytes[n - 1]);; at = (at + 1) & (kSlots - 1)) {
         const std::size_t entry = kIndex.slot[at];
         if (entry == 0) return nullptr;
         const std::size_t row = entry - 1;
@@ -262,21 +263,22 @@ const UnitDef* FindKey(const char* text, std::size_t n) noexcept {
     }
 }
 
+// The key is a C string: a NUL inside the word ends it there. No name holds
+// a NUL, so a word with one cannot have matched whole; it is looked up
+// again, cut, only after that miss, which keeps the usual hit free of it.
+AICONV_COLD const UnitDef* FindKeyBeforeNul(const char* text, std::size_t n) noexcept {
+    std::size_t keyLength = 0;
+    while (keyLength < n && text[keyLength] != '\0') ++keyLength;
+    return keyLength < n ? FindKey(text, keyLength) : nullptr;
+}
+
 }  // namespace
 
 const UnitDef* FindUnit(const char* text, std::size_t length) noexcept {
     const std::size_t n = length < kMaxKey ? length : kMaxKey;
-    std::size_t keyLength = n > 0 && text[n - 1] == '.' ? n - 1 : n;  // "kg." finds "kg"; one point only
-    for (bool first = true;; first = false) {
-        if (const UnitDef* row = FindKey(text, keyLength)) return row;
-        if (!first) return nullptr;
-        // The key is a C string: a NUL inside the word ends it there. No
-        // name holds a NUL, so a word with one cannot have matched above;
-        // looking for the NUL only now keeps the usual hit free of it.
-        keyLength = 0;
-        while (keyLength < n && text[keyLength] != '\0') ++keyLength;
-        if (keyLength == n) return nullptr;
-    }
+    const bool point = n > 0 && text[n - 1] == '.';  // "kg." finds "kg"; one point only
+    if (const UnitDef* row = FindKey(text, point ? n - 1 : n)) return row;
+    return FindKeyBeforeNul(text, n);
 }
 
 bool MayBeginTwoWordUnit(const char* word, std::size_t length) noexcept {
