@@ -12,6 +12,19 @@ namespace {
 
 constexpr bool IsDigit(char c) noexcept { return static_cast<unsigned char>(c - '0') <= 9; }
 
+// Appends the digits at p to *digits (exact while at most 19 were read in
+// all) and returns the end of them.
+const char* ReadDigits(const char* p, const char* last, std::uint64_t* digits) noexcept {
+    std::uint64_t v = *digits;
+    for (; p < last; ++p) {
+        const unsigned d = static_cast<unsigned char>(*p) - unsigned{'0'};
+        if (d > 9) break;
+        v = v * 10 + d;
+    }
+    *digits = v;
+    return p;
+}
+
 // Any double, and any midpoint between two neighbours, has at most 767
 // significant decimal digits. Past 800 digits only "is anything non-zero
 // left" matters, which one extra digit 1 stands for exactly.
@@ -136,12 +149,12 @@ std::size_t ScanNumber(const char* first, const char* last, double* value) noexc
     // fast road below takes at most 15, leading zeros included.
     const char* const mantissa = p;
     std::uint64_t digits = 0;
-    while (p < last && IsDigit(*p)) digits = digits * 10 + static_cast<unsigned>(*p++ - '0');
+    p = ReadDigits(p, last, &digits);
     long count = p - mantissa;
     long fractionDigits = 0;
     if (p < last && *p == '.') {
         const char* const fraction = ++p;
-        while (p < last && IsDigit(*p)) digits = digits * 10 + static_cast<unsigned>(*p++ - '0');
+        p = ReadDigits(p, last, &digits);
         fractionDigits = p - fraction;
         count += fractionDigits;
     }
@@ -171,8 +184,9 @@ std::size_t ScanNumber(const char* first, const char* last, double* value) noexc
         // correctly rounded operation gives the correctly rounded value.
         // Two exact 32-bit conversions: a 64-bit one is a library call on
         // 32-bit ARM.
-        const double d = static_cast<double>(static_cast<std::uint32_t>(digits >> 32)) * 4294967296.0 +
-                         static_cast<double>(static_cast<std::uint32_t>(digits));
+        const std::uint32_t high = static_cast<std::uint32_t>(digits >> 32);
+        const double low = static_cast<double>(static_cast<std::uint32_t>(digits));
+        const double d = high == 0 ? low : static_cast<double>(high) * 4294967296.0 + low;
         v = scale >= 0 ? d * kExactPowersOfTen[scale] : d / kExactPowersOfTen[-scale];
     } else {
         v = ReadExactly(mantissa, mantissaEnd, exponent);
