@@ -39,24 +39,27 @@ char* PutLiteral(char* out, const char (&text)[N]) noexcept {
 // place and may use a whole number buffer.
 static_assert(kNumberTextMaxLength + 1 + 11 + 4 + kNumberTextSize + 1 + 11 + 1 <= kResultTextSize, "the longest answer fits");
 
-// Reduces a temperature name to 'c', 'f' or 'k'; 0 for anything else. The
-// name ends at NUL or white space and is read for at most 11 characters.
-char TemperatureScale(const char* name) noexcept {
-    constexpr std::size_t kLongest = 11;
-    char word[kLongest + 1];
-    std::size_t n = 0;
-    while (n < kLongest && name[n] != '\0' && !IsSpace(name[n])) {
-        word[n] = ToLower(name[n]);
-        ++n;
+// Whether name, lower-cased, is the word `known` (not empty): equal up to
+// known's end, and ending there at NUL or white space.
+bool IsWord(const char* name, const char* known) noexcept {
+    std::size_t i = 0;
+    for (; known[i] != '\0'; ++i) {
+        if (ToLower(name[i]) != known[i]) return false;
     }
-    word[n] = '\0';
-    const char scale = word[0];
+    return EndsWord(name[i]);
+}
+
+// Reduces a temperature name to 'c', 'f' or 'k'; 0 for anything else. The
+// name ends at NUL or white space and is read for at most 11 characters,
+// which only matters for words longer than every temperature name.
+char TemperatureScale(const char* name) noexcept {
+    const char scale = ToLower(name[0]);
     if (scale != 'c' && scale != 'f' && scale != 'k') return 0;
-    if (n == 1) return scale;
+    if (EndsWord(name[1])) return scale;
     // Inline names: a table of pointers would cost a relocation each.
-    constexpr char kLongNames[][kLongest] = {"celsius", "centigrade", "fahrenheit", "kelvin"};
+    constexpr char kLongNames[][11] = {"celsius", "centigrade", "fahrenheit", "kelvin"};
     for (const char* known : kLongNames) {
-        if (known[0] == scale && std::strcmp(word, known) == 0) return scale;
+        if (known[0] == scale && IsWord(name, known)) return scale;
     }
     return 0;
 }
