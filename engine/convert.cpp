@@ -103,8 +103,7 @@ const char* ConvertQuery(const char* query, std::size_t length, std::size_t* ans
     if (query == nullptr) {
         out = PutLiteral(out, "ERROR: null input");
     } else if (!ParseQuery(query, query + length, &value, &from, &to, errorText)) {
-        out = errorText;
-        while (*out != '\0') ++out;
+        out = errorText + std::strlen(errorText);
     } else if (from->category != to->category) {
         out = PutLiteral(out, "ERROR: incompatible units (");
         out = Put(out, CategoryName(from->category));
