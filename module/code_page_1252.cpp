@@ -36,17 +36,32 @@ char32_t CodeUnit(wchar_t c) noexcept {
     }
 }
 
+constexpr std::size_t kAsciiBlock = 8;
+
+// Copies up to kAsciiBlock characters while they are ASCII other than NUL;
+// returns how many it copied.
+std::size_t CopyAscii(const wchar_t* text, char* out) noexcept {
+#pragma GCC unroll 8
+    for (std::size_t k = 0; k < kAsciiBlock; ++k) {
+        const char32_t c = CodeUnit(text[k]);
+        if (c - 1 >= 0x7F) return k;
+        out[k] = static_cast<char>(c);
+    }
+    return kAsciiBlock;
+}
+
 }  // namespace
 
 std::size_t WideToCodePage(const wchar_t* text, char* out, std::size_t size) noexcept {
     const std::size_t limit = size - 1;
     std::size_t n = 0;
-    // Queries are ASCII as a rule: copy that in a loop of its own, where one
-    // compare tells ASCII from both NUL and the rest.
-    for (; n < limit; ++n) {
-        const char32_t c = CodeUnit(text[n]);
-        if (c - 1 >= 0x7F) break;
-        out[n] = static_cast<char>(c);
+    // Queries are ASCII as a rule: copy that in blocks of their own, where
+    // one compare tells ASCII from both NUL and the rest, and where the
+    // limit, far beyond any real query, is checked once a block.
+    while (n + kAsciiBlock <= limit) {
+        const std::size_t copied = CopyAscii(text + n, out + n);
+        n += copied;
+        if (copied < kAsciiBlock) break;
     }
     for (; n < limit; ++n) {
         const char32_t c = CodeUnit(text[n]);
