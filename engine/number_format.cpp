@@ -234,7 +234,10 @@ char* FormatFixedTrimmed(double x, char* out) noexcept {
     out = WriteUnsigned(out, whole);
     if (millionths != 0) {
         *out++ = '.';
-        out = WriteDigits(out, millionths, 6);
+        // Typed fractions are short: "2.5" needs three digits written, not six.
+        const std::uint32_t thousandths = millionths / 1000;
+        out = thousandths * 1000 == millionths ? WriteDigits(out, thousandths, 3)
+                                               : WriteDigits(out, millionths, 6);
         while (out[-1] == '0') --out;  // stops at a non-zero digit
     }
     return out;
