@@ -8,7 +8,7 @@ namespace aiconv {
 
 // Parses and converts a NUL-terminated 8-bit query (null is answered too) and
 // returns the answer line: "<number> <unit> -> <number> <unit>", or a line
-// that begins with "ERROR: ". The text lives in one module-level buffer that
+// that begins with "ERROR: ", in ASCII only. The text lives in one module-level buffer that
 // the next call overwrites; calls must not overlap. Never returns null.
 const char* ConvertQuery(const char* query) noexcept;
 

@@ -198,6 +198,17 @@ constexpr std::size_t LongestName() {
 }
 static_assert(LongestName() <= kMaxKey, "every name fits a key and a one-byte length");
 
+// Answers repeat the names, and the module widens answers as ASCII.
+constexpr bool NamesAreAscii() {
+    for (std::size_t row = 0; row < kUnitCount; ++row) {
+        for (const char* p = UnitTable[row].name; *p != '\0'; ++p) {
+            if (static_cast<unsigned char>(*p) >= 0x80) return false;
+        }
+    }
+    return true;
+}
+static_assert(NamesAreAscii(), "unit names are ASCII");
+
 constexpr UnitIndex BuildIndex() {
     UnitIndex index{};
     for (std::size_t row = 0; row < kUnitCount; ++row) {

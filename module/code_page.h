@@ -15,9 +15,11 @@ namespace aiconv {
 // AICONVERTER_QUERY_LIMIT + 1. Returns the bytes written before the NUL.
 std::size_t WideToCodePage(const wchar_t* text, char* out, std::size_t size) noexcept;
 
-// Converts `length` bytes of 8-bit text in the code page (text[length] is
-// its NUL) to wide text, writing at most size wide characters including the
-// NUL (size >= 1).
-void CodePageToWide(const char* text, std::size_t length, wchar_t* out, std::size_t size) noexcept;
+// Converts an answer of the engine, `length` bytes (text[length] is its
+// NUL), to wide text, writing at most size wide characters including the
+// NUL (size >= 1). Answers are ASCII, which every code page holds as is:
+// Windows still converts them with its own call; elsewhere each byte is
+// widened unchanged.
+void AnswerToWide(const char* text, std::size_t length, wchar_t* out, std::size_t size) noexcept;
 
 }  // namespace aiconv

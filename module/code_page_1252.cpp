@@ -23,10 +23,6 @@ char ToByte(char32_t c) noexcept {
     return '?';
 }
 
-char16_t FromByte(unsigned char b) noexcept {
-    return (b >= 0x80 && b < 0xA0) ? kHighControls[b - 0x80] : static_cast<char16_t>(b);
-}
-
 // wchar_t may be 16 or 32 bits and signed or not; read it as a code unit.
 char32_t CodeUnit(wchar_t c) noexcept {
     if constexpr (sizeof(wchar_t) == 2) {
@@ -79,36 +75,23 @@ constexpr bool kVectorUnit = true;
 constexpr bool kVectorUnit = false;
 #endif
 
-void CodePageToWide(const char* text, std::size_t length, wchar_t* out, std::size_t size) noexcept {
+void AnswerToWide(const char* text, std::size_t length, wchar_t* out, std::size_t size) noexcept {
     const std::size_t n = length < size - 1 ? length : size - 1;
-    // Answers are ASCII: widen every byte as Latin-1, then mend the bytes
-    // where Windows-1252 differs, if any. With vector registers the compiler
-    // turns the plain loop into vector code; without them (the handheld's
-    // ARM) whole blocks of eight, unrolled, spare most of the loop's own
-    // instructions.
+    // ASCII is the same in Windows-1252 and in wide text: every byte is
+    // copied as it is. With vector registers the compiler turns the plain
+    // loop into vector code; without them (the handheld's ARM) whole blocks
+    // of eight, unrolled, spare most of the loop's own instructions.
     const unsigned char* __restrict bytes = reinterpret_cast<const unsigned char*>(text);
     wchar_t* __restrict wide = out;
-    unsigned high = 0;
     std::size_t i = 0;
     if constexpr (!kVectorUnit) {
         constexpr std::size_t kBlock = 8;
         for (; i + kBlock <= n; i += kBlock) {
 #pragma GCC unroll 8
-            for (std::size_t k = i; k < i + kBlock; ++k) {
-                const unsigned char b = bytes[k];  // read once: the store may alias it
-                wide[k] = static_cast<wchar_t>(b);
-                high |= b;
-            }
+            for (std::size_t k = i; k < i + kBlock; ++k) wide[k] = static_cast<wchar_t>(bytes[k]);
         }
     }
-    for (; i < n; ++i) {
-        const unsigned char b = bytes[i];
-        wide[i] = static_cast<wchar_t>(b);
-        high |= b;
-    }
-    if (high >= 0x80) {
-        for (i = 0; i < n; ++i) out[i] = static_cast<wchar_t>(FromByte(static_cast<unsigned char>(text[i])));
-    }
+    for (; i < n; ++i) wide[i] = static_cast<wchar_t>(bytes[i]);
     out[n] = 0;
 }
 

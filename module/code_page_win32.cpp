@@ -37,7 +37,7 @@ std::size_t WideToCodePage(const wchar_t* text, char* out, std::size_t size) noe
     return n;
 }
 
-void CodePageToWide(const char* text, std::size_t length, wchar_t* out, std::size_t size) noexcept {
+void AnswerToWide(const char* text, std::size_t length, wchar_t* out, std::size_t size) noexcept {
     out[0] = 0;
     const int capacity = size > 0x7fffffff ? 0x7fffffff : static_cast<int>(size);
     const int bytes = length >= 0x7fffffff ? -1 : static_cast<int>(length) + 1;  // with the NUL

@@ -21,6 +21,6 @@ extern "C" const wchar_t* AICONVERTER_CALL AIConverter(const wchar_t* query) {
         const std::size_t length = aiconv::WideToCodePage(query, queryText, sizeof queryText);
         answer = aiconv::ConvertQuery(queryText, length, &answerLength);
     }
-    aiconv::CodePageToWide(answer, answerLength, WideResultText, AICONVERTER_ANSWER_CAPACITY);
+    aiconv::AnswerToWide(answer, answerLength, WideResultText, AICONVERTER_ANSWER_CAPACITY);
     return WideResultText;
 }
