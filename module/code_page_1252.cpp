@@ -78,13 +78,26 @@ constexpr bool kVectorUnit = false;
 void AnswerToWide(const char* text, std::size_t length, wchar_t* out, std::size_t size) noexcept {
     const std::size_t n = length < size - 1 ? length : size - 1;
     // ASCII is the same in Windows-1252 and in wide text: every byte is
-    // copied as it is. With vector registers the compiler turns the plain
-    // loop into vector code; without them (the handheld's ARM) whole blocks
-    // of eight, unrolled, spare most of the loop's own instructions.
+    // copied as it is, in blocks of a fixed size, which leave the compiler
+    // no loop tail to handle one byte at a time.
     const unsigned char* __restrict bytes = reinterpret_cast<const unsigned char*>(text);
     wchar_t* __restrict wide = out;
     std::size_t i = 0;
-    if constexpr (!kVectorUnit) {
+    if constexpr (kVectorUnit) {
+        // Vector code for 16 bytes a block; the last block is moved back to
+        // end at n, so it widens a few bytes twice and reads none past n.
+        constexpr std::size_t kBlock = 16;
+        if (n >= kBlock) {
+            for (std::size_t start = 0;; start += kBlock) {
+                if (start + kBlock > n) start = n - kBlock;
+                for (std::size_t k = start; k < start + kBlock; ++k) wide[k] = static_cast<wchar_t>(bytes[k]);
+                if (start + kBlock == n) break;
+            }
+            i = n;
+        }
+    } else {
+        // Without vector registers (the handheld's ARM), blocks of eight
+        // unrolled spare most of the loop's own instructions.
         constexpr std::size_t kBlock = 8;
         for (; i + kBlock <= n; i += kBlock) {
 #pragma GCC unroll 8

@@ -75,4 +75,25 @@ TEST(AIConverter, ReadsOnlyTheFirst999Bytes) {
     EXPECT_EQ(Ask(std::wstring(4000000, L' ')), L"ERROR: could not parse number");
 }
 
+// Narrowing and widening work in blocks: queries and answers of every length
+// must come through whole, across the block edges and where narrowing
+// leaves ASCII for the general road.
+TEST(AIConverter, QueriesAndAnswersOfEveryLength) {
+    for (std::size_t pad = 0; pad <= 40; ++pad) {
+        const std::wstring spaces(pad, L' ');
+        EXPECT_EQ(Ask(spaces + L"10 km to mi"), L"10 km -> 6.213712 mi") << pad;
+        // Text after the target word is ignored, past ASCII too.
+        EXPECT_EQ(Ask(L"10 km to mi " + spaces + L"\u00E9\u20AC"), L"10 km -> 6.213712 mi") << pad;
+    }
+    // Units of factor 1 keep the value exact; answers run from 9 to 50 characters.
+    const std::wstring digits = L"123456123456";
+    for (const std::wstring unit : {L"m", L"kilograms"}) {
+        for (std::size_t length = 1; length <= digits.size(); ++length) {
+            const std::wstring value =
+                length <= 6 ? digits.substr(0, length) : digits.substr(0, 6) + L"." + digits.substr(6, length - 6);
+            EXPECT_EQ(Ask(value + L" " + unit + L" to " + unit), value + L" " + unit + L" -> " + value + L" " + unit);
+        }
+    }
+}
+
 }  // namespace
