@@ -1,6 +1,7 @@
 // The fixed mix of queries that speed is measured on: plain conversions,
 // temperatures, two-word units, both arrows, upper case, both number
-// renderings and every error line a query can produce.
+// renderings and every error line a query can produce. Everyday
+// conversions make up most of it, as they do in use.
 #pragma once
 
 namespace aiconv_bench {
@@ -26,6 +27,13 @@ inline constexpr MixQuery kQueryMix[] = {
     {"60 mph km/h", L"60 mph km/h"},
     {"1 kwh to kj", L"1 kwh to kj"},
     {"1024 kib to mb", L"1024 kib to mb"},
+    {"5 ft to m", L"5 ft to m"},
+    {"180 lb to kg", L"180 lb to kg"},
+    {"2.5 kg to lb", L"2.5 kg to lb"},
+    {"350 f to c", L"350 f to c"},
+    {"12 in to cm", L"12 in to cm"},
+    {"500 g to oz", L"500 g to oz"},
+    {"100 kph to mph", L"100 kph to mph"},
     {nullptr, nullptr},
     {"", L""},
     {"km to m", L"km to m"},
