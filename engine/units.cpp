@@ -214,7 +214,9 @@ constexpr UnitIndex BuildIndex() {
     for (std::size_t row = 0; row < kUnitCount; ++row) {
         const char* name = UnitTable[row].name;
         const std::size_t n = Length(name);
-        std::size_t at = Hash(n, static_cast<unsigned char>(name[0]), static_cast<unsigned char>(name[n - 1])) & (kSlots - 1);
+        const auto first = static_cast<unsigned char>(name[0]);
+        const auto last = static_cast<unsigned char>(name[n - 1]);
+        std::size_t at = Hash(n, first, last) & (kSlots - 1);
         while (index.slot[at] != 0) at = (at + 1) & (kSlots - 1);
         index.slot[at] = static_cast<std::uint8_t>(row + 1);
         index.nameLength[row] = static_cast<std::uint8_t>(n);
