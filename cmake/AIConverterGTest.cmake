@@ -17,11 +17,21 @@ include(GoogleTest)
 # entry per test case; under an emulator each entry is a process start, so
 # cross builds register one entry per executable instead.
 option(AICONV_DISCOVER_TESTS "Register each GoogleTest case with ctest" ON)
+
+# ctest shows a skipped case without its reason: the cases write their
+# results, and ctest prints the reasons of the skipped ones after the run.
+set(AICONV_TEST_RESULTS ${CMAKE_BINARY_DIR}/test-results)
+set(aiconv_skip_script ${PROJECT_SOURCE_DIR}/tests/skip_reasons.cmake)
+file(CONFIGURE OUTPUT ${CMAKE_BINARY_DIR}/CTestCustom.cmake @ONLY CONTENT [==[
+set(CTEST_CUSTOM_PRE_TEST "\"@CMAKE_COMMAND@\" \"-DRESULTS_DIR=@AICONV_TEST_RESULTS@\" -DCLEAR=ON -P \"@aiconv_skip_script@\"")
+set(CTEST_CUSTOM_POST_TEST "\"@CMAKE_COMMAND@\" \"-DRESULTS_DIR=@AICONV_TEST_RESULTS@\" -P \"@aiconv_skip_script@\"")
+]==])
 function(aiconv_add_gtest target)
   target_link_libraries(${target} PRIVATE GTest::gtest_main)
   aiconv_target_options(${target})
   if(AICONV_DISCOVER_TESTS)
-    gtest_discover_tests(${target} DISCOVERY_TIMEOUT 60 NO_PRETTY_VALUES)
+    gtest_discover_tests(${target} DISCOVERY_TIMEOUT 60 NO_PRETTY_VALUES
+                         XML_OUTPUT_DIR ${AICONV_TEST_RESULTS})
   else()
     add_test(NAME ${target} COMMAND ${target})
   endif()

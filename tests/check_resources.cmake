@@ -1,0 +1,22 @@
+# Fails unless the DLL carries its version record (file and product version
+# from the build, US English), the type library and the framework's message.
+# Reads the resources back with windres, so nothing of the DLL is run.
+# -DLIBRARY=path -DWINDRES=windres -DVERSION=x.y.z.w
+execute_process(COMMAND ${WINDRES} -J coff -O rc -i ${LIBRARY}
+    OUTPUT_VARIABLE rc_text ERROR_VARIABLE errors RESULT_VARIABLE rc)
+if(NOT rc EQUAL 0)
+  message(FATAL_ERROR "${WINDRES} cannot read the resources of ${LIBRARY}: ${errors}")
+endif()
+
+string(REPLACE "." ", " quad "${VERSION}")
+foreach(expected
+    "FILEVERSION ${quad}" "PRODUCTVERSION ${quad}"
+    "VALUE \"FileVersion\", \"${VERSION}\"" "VALUE \"ProductVersion\", \"${VERSION}\""
+    "VALUE \"Translation\", 0x409, 1200" "1 \"TYPELIB\""
+    "61440, \"The extension module could not be initialised.\"")
+  string(FIND "${rc_text}" "${expected}" at)
+  if(at EQUAL -1)
+    message(FATAL_ERROR "${LIBRARY} lacks the resource line: ${expected}")
+  endif()
+endforeach()
+message(STATUS "version ${VERSION}, type library and string table present")
