@@ -35,10 +35,13 @@ extern "C" {
 
 /* Converts a NUL-terminated wide query (null is answered too) and returns the
  * wide answer. Never returns null. The query is read in the system's 8-bit
- * code page: elsewhere than on Windows that is Windows-1252, and characters
- * it cannot hold become '?'; on Windows the system's conversion maps many
- * characters the ANSI code page lacks to a similar one (fullwidth digits and
- * letters, U+2212 minus, the Kelvin sign become ASCII), and the rest to '?'. */
+ * code page: the ANSI code page on Windows, Windows-1252 elsewhere. A
+ * character the code page cannot hold becomes '?', never a similar-looking
+ * one, so a query of ASCII and such characters answers the same on every
+ * platform and code page. Numbers, units and the arrow are ASCII: a
+ * character outside ASCII never takes part in one, and where one code page
+ * holds a character that another lacks, only which error line comes back
+ * may differ, never a number. */
 AICONVERTER_API const wchar_t* AICONVERTER_CALL AIConverter(const wchar_t* query);
 
 #ifdef __cplusplus

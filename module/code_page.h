@@ -9,9 +9,8 @@ namespace aiconv {
 
 // Converts the wide NUL-terminated text into the code page. Writes at most
 // size - 1 bytes and a NUL: text whose 8-bit form is longer is cut there.
-// Characters the code page cannot hold become '?' (on Windows the system
-// may map them to a similar character instead). A conversion that fails as
-// a whole leaves the empty string. size must be at least 1 and at most
+// Characters the code page cannot hold become '?', never a look-alike. A
+// conversion that fails as a whole leaves the empty string. size must be at least 1 and at most
 // AICONVERTER_QUERY_LIMIT + 1. Returns the bytes written before the NUL.
 std::size_t WideToCodePage(const wchar_t* text, char* out, std::size_t size) noexcept;
 

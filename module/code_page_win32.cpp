@@ -1,4 +1,4 @@
-// The system's ANSI code page through the Win32 conversions, without flags.
+// The system's ANSI code page through the Win32 conversions.
 #include "code_page.h"
 
 #include <windows.h>
@@ -28,8 +28,19 @@ std::size_t WideToCodePage(const wchar_t* text, char* out, std::size_t size) noe
     if (units > 0 && units == maxUnits && IsHighSurrogate(text[units - 1])) --units;
 
     char scratch[kScratchUnits * kMaxBytesPerUnit + 1];
-    const int written = units == 0 ? 0
-        : WideCharToMultiByte(CP_ACP, 0, text, units, scratch, sizeof scratch, nullptr, nullptr);
+    int written = 0;
+    if (units > 0) {
+        // Without the flag Windows maps a character the code page lacks to a
+        // look-alike ("best fit"): a superscript 2 to the digit 2, a soft
+        // hyphen to '-', which would change the number typed. With it, such
+        // a character becomes the default character '?'. Some code pages
+        // reject the flag (UTF-8 and UTF-7, which hold every character, and a
+        // few stateful or GB 18030 ones): those convert without it, as before.
+        written = WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, text, units, scratch, sizeof scratch,
+                                      nullptr, nullptr);
+        if (written == 0 && GetLastError() == ERROR_INVALID_FLAGS)
+            written = WideCharToMultiByte(CP_ACP, 0, text, units, scratch, sizeof scratch, nullptr, nullptr);
+    }
     std::size_t n = written > 0 ? static_cast<std::size_t>(written) : 0;
     if (n > size - 1) n = size - 1;
     for (std::size_t i = 0; i < n; ++i) out[i] = scratch[i];

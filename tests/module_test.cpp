@@ -3,7 +3,12 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <string>
+
+#if defined(_WIN32)
+#include <windows.h>
+#endif
 
 namespace {
 
@@ -37,14 +42,9 @@ TEST(AIConverter, CharactersOutsideTheCodePageNeverMatchAUnit) {
 
 TEST(AIConverter, NoCharacterIsNarrowedToAnother) {
     // Each character bumped must be read as something else, never as the same
-    // byte: a narrowing cast would turn U+016B into 'k'. Windows' own
-    // conversion maps accented Latin letters to their base letter (U+0169 to
-    // 'i'), so there the bump goes into the CJK range instead.
-#if defined(_WIN32)
-    constexpr int kBump = 0x4E00;
-#else
+    // byte: a narrowing cast would turn U+016B into 'k', and Windows' best-fit
+    // mapping U+0169 into 'i'.
     constexpr int kBump = 256;
-#endif
     const std::wstring query = L"10 km to mi";
     const std::wstring answer = Ask(query);
     for (std::size_t i = 0; i < query.size(); ++i) {
@@ -54,6 +54,37 @@ TEST(AIConverter, NoCharacterIsNarrowedToAnother) {
         EXPECT_NE(Ask(bumped), answer) << "position " << i;
         EXPECT_EQ(Ask(bumped).compare(0, 7, L"ERROR: "), 0) << "position " << i;
     }
+}
+
+// A character the code page lacks becomes '?', never a look-alike digit,
+// sign or letter, so each query has one answer on every platform. Windows
+// builds also run this under ANSI code pages 1252, 1251 and 932, named by
+// AICONV_ANSI_CODE_PAGE, with a locale that gives Wine that code page.
+TEST(AIConverter, SameAnswerOnEveryCodePage) {
+#if defined(_WIN32)
+    if (const char* page = std::getenv("AICONV_ANSI_CODE_PAGE")) {
+        if (const char* reason = std::getenv("AICONV_CODE_PAGE_SKIP")) GTEST_SKIP() << reason;
+        ASSERT_EQ(GetACP(), std::strtoul(page, nullptr, 10)) << "the locale did not give this ANSI code page";
+    }
+#endif
+    const std::wstring converted = L"10 km -> 6.213712 mi";
+    const std::wstring badNumber = L"ERROR: could not parse number";
+    const struct {
+        const wchar_t* query;
+        const std::wstring& answer;
+    } cases[] = {
+        {L"10\u00B2 m to cm", kBadUnits},       // superscript two: not the digit 2
+        {L"2\u00B3 m3 to l", kBadUnits},
+        {L"\u00AD10 km to mi", badNumber},       // soft hyphen: not a minus sign
+        {L"\u2081\u2080 m to cm", badNumber},    // subscript digits
+        {L"\u221240 c to f", badNumber},         // minus sign: not '-'
+        {L"\uFF11\uFF10 km to mi", badNumber},   // fullwidth digits
+        {L"5 kg to \u00B5g", kBadUnits},         // no microgram unit
+        {L"10 km to mi \u00E9", converted},      // after the target: ignored,
+        {L"10 km to mi \u0416", converted},      // whether the code page holds it
+        {L"10 km to mi \u4E2D\u6587", converted},
+    };
+    for (const auto& c : cases) EXPECT_EQ(Ask(c.query), c.answer) << "query " << c.query;
 }
 
 TEST(AIConverter, UnpairedSurrogatesAndControlsAreSafe) {
