@@ -1,32 +1,14 @@
 #include "hint.h"
 
 #include <algorithm>
-#include <cctype>
 #include <cstddef>
+#include <cstring>
 
-#include "engine/number_text.h"
+#include "engine/parse.h"
 #include "engine/units.h"
 
 namespace aiconvert {
 namespace {
-
-bool IsSpace(char c) {
-    return c == ' ' || (static_cast<unsigned char>(c) >= '\t' && static_cast<unsigned char>(c) <= '\r');
-}
-
-// The next blank-separated word at or after *at, moving *at past it.
-std::string NextWord(const std::string& text, std::size_t* at) {
-    std::size_t p = *at;
-    while (p < text.size() && IsSpace(text[p])) ++p;
-    const std::size_t start = p;
-    while (p < text.size() && !IsSpace(text[p])) ++p;
-    *at = p;
-    return text.substr(start, p - start);
-}
-
-bool Known(const std::string& word) {
-    return aiconv::FindUnit(word.data(), word.size()) != nullptr;
-}
 
 std::string Lower(std::string word) {
     for (char& c : word) {
@@ -56,29 +38,19 @@ std::size_t Distance(const std::string& a, const std::string& b) {
 }  // namespace
 
 std::string UnmatchedUnit(const std::string& query) {
+    // The engine's own parser says which word it could not find, so the
+    // hint reads the query exactly as the library does.
     double value = 0;
-    const std::size_t window = std::min<std::size_t>(query.size(), aiconv::kNumberTextSize - 1);
-    std::size_t at = aiconv::ScanNumber(query.data(), query.data() + window, &value);
-    if (at == 0) return "";
-    const std::string first = NextWord(query, &at);
-    if (first.empty()) return "";
-    std::size_t afterSecond = at;
-    const std::string second = NextWord(query, &afterSecond);
-    if (!second.empty() && Known(first + " " + second)) {
-        at = afterSecond;
-    } else if (!Known(first)) {
-        return first;
+    const aiconv::UnitDef* from = nullptr;
+    const aiconv::UnitDef* to = nullptr;
+    char error[aiconv::kParseErrorSize];
+    aiconv::QueryWord unmatched{nullptr, nullptr};
+    const char* text = query.c_str();
+    if (aiconv::ParseQuery(text, text + std::strlen(text), &value, &from, &to, error, &unmatched) ||
+        std::strcmp(error, aiconv::kErrorBadUnits) != 0) {
+        return "";
     }
-    // The arrow: "->" or a bare "to" prefix, as the parser reads it.
-    while (at < query.size() && IsSpace(query[at])) ++at;
-    if (query.compare(at, 2, "->") == 0) {
-        at += 2;
-    } else if (at + 1 < query.size() && std::tolower(static_cast<unsigned char>(query[at])) == 't' &&
-               std::tolower(static_cast<unsigned char>(query[at + 1])) == 'o') {
-        at += 2;
-    }
-    const std::string target = NextWord(query, &at);
-    return Known(target) ? "" : target;
+    return std::string(unmatched.begin, unmatched.end);
 }
 
 std::vector<std::string> NearestUnits(const std::string& word) {

@@ -5,11 +5,7 @@
 # AICONV_WERROR), hidden symbols, IEEE double arithmetic on 32-bit x86, and the sanitizer and
 # fuzzer instrumentation when those builds are asked for.
 function(aiconv_target_options target)
-  if(CMAKE_CXX_COMPILER_ID STREQUAL "MSVC")
-    target_compile_options(${target} PRIVATE /W4 $<$<BOOL:${AICONV_WERROR}>:/WX>)
-  else()
-    target_compile_options(${target} PRIVATE -Wall -Wextra $<$<BOOL:${AICONV_WERROR}>:-Werror>)
-  endif()
+  target_compile_options(${target} PRIVATE -Wall -Wextra $<$<BOOL:${AICONV_WERROR}>:-Werror>)
   # ISO C++17 and C99, without GNU extensions (which would also let the
   # compiler contract a * b + c into one rounding).
   set_target_properties(${target} PROPERTIES

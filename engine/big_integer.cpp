@@ -1,5 +1,7 @@
 #include "big_integer.h"
 
+#include <cassert>
+
 namespace aiconv {
 namespace {
 
@@ -42,7 +44,10 @@ void BigMulAdd(BigInteger* a, std::uint32_t factor, std::uint32_t addend) noexce
         a->limb[i] = static_cast<std::uint32_t>(carry);
         carry >>= 32;
     }
-    if (carry != 0) a->limb[a->size++] = static_cast<std::uint32_t>(carry);
+    if (carry != 0) {
+        assert(a->size < kBigLimbs);
+        a->limb[a->size++] = static_cast<std::uint32_t>(carry);
+    }
 }
 
 void BigMulPow5(BigInteger* a, int exponent) noexcept {
@@ -57,6 +62,7 @@ void BigShiftLeft(BigInteger* a, int bits) noexcept {
     if (a->size == 0) return;
     const int limbs = bits / 32;
     const int shift = bits % 32;
+    assert(a->size + limbs < kBigLimbs);
     a->limb[a->size] = 0;
     for (int i = a->size; i >= 0; --i) {
         const std::uint32_t high = shift == 0 ? a->limb[i] : (a->limb[i] << shift);

@@ -6,14 +6,22 @@
 
 #include <cstdint>
 
-#include "cold.h"
+#include "compiler.h"
 
 namespace aiconv {
 
-// Room for the largest operand of either road: a decimal reading keeps up
-// to 800 significant digits (2658 bits) and scales by up to 5^1123 and
-// 2^64; printing needs under 1000 bits.
+// Room for the largest operand of either road. Each road bounds its own
+// operands from its limits and checks them against this at compile time
+// (BigLimbsFor below); the reading needs the most, 85 limbs.
 inline constexpr int kBigLimbs = 88;
+
+// Upper bounds of the bit length of 5^k and 10^k (log2 5 < 2.322,
+// log2 10 < 3.322).
+constexpr int BitsOfPow5(int k) { return k * 2322 / 1000 + 1; }
+constexpr int BitsOfPow10(int k) { return k * 3322 / 1000 + 1; }
+// Limbs for an operand of `bits` bits: rounded up, and one more, which a
+// shift writes (as zero) above the operand before moving it.
+constexpr int BigLimbsFor(int bits) { return (bits + 31) / 32 + 1; }
 
 struct BigInteger {
     std::uint32_t limb[kBigLimbs];  // least significant first

@@ -33,11 +33,13 @@ char* PutLiteral(char* out, const char (&text)[N]) noexcept {
     return out + N - 1;
 }
 
-// The longest answer: two numbers of at most 17 characters around two unit
-// names of at most 11 and the arrow, or a fixed message with two category
+// The longest answer: two numbers of at most kNumberTextMaxLength characters
+// around two unit names and the arrow, or a fixed message with two category
 // words; either way far below kResultTextSize. The second number is written in
 // place and may use a whole number buffer.
-static_assert(kNumberTextMaxLength + 1 + 11 + 4 + kNumberTextSize + 1 + 11 + 1 <= kResultTextSize, "the longest answer fits");
+static_assert(kNumberTextMaxLength + 1 + kLongestUnitName + 4 + kNumberTextSize + 1 + kLongestUnitName + 1 <=
+                  kResultTextSize,
+              "the longest answer fits");
 
 // Whether name, lower-cased, is the word `known` (not empty): equal up to
 // known's end, and ending there at NUL or white space.

@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "big_integer.h"
+#include "compiler.h"
 #include "number_text.h"
 
 namespace aiconv {
@@ -66,9 +67,10 @@ Rest RestOf(bool halfBit, bool lowerBitsSet) noexcept {
 
 // The common cases in 64- and 128-bit integers: 10^k with 0 <= k <= 27 as
 // 5^k times a shift, or a division by 10^-k of a double below 2^64.
-// Returns false where the result would not fit. Not inlined: both number
-// forms call it, and one copy keeps the module small.
-__attribute__((noinline)) bool ScaleFast(std::uint64_t m, int e, int k, Scaled* out) noexcept {
+// Returns false where the result would not fit. Kept out of line: its one
+// caller, the general form, is the rarer one, where size counts more than
+// a call.
+AICONV_NOINLINE bool ScaleFast(std::uint64_t m, int e, int k, Scaled* out) noexcept {
     if (k >= 0) {
         if (k > 27) return false;
         const Uint128 p = Multiply(m, kPow5.value[k]);
@@ -107,6 +109,22 @@ __attribute__((noinline)) bool ScaleFast(std::uint64_t m, int e, int k, Scaled* 
                                                  : kRestAboveHalf};
     return true;
 }
+
+// Bounds of the exact road's operands, from the range of doubles
+// (m < 2^53, e from -1074 to 971) and of the decimal scale k = 9 - exponent
+// (the decimal exponent lies within -325..308): the numerator is at most
+// m 5^k 2^(e + k), the divisor 5^-k 2^-(e + k), and the divisor is shifted
+// up to the numerator and the remainder doubled once.
+constexpr int kMinBinaryExponent = -1074;
+constexpr int kMaxBinaryExponent = 971;
+constexpr int kMaxDecimalScale = 9 + 325;
+constexpr int kMinDecimalScale = 9 - 308;
+constexpr int kExactRoadBits = [] {
+    const int numerator = 53 + BitsOfPow5(kMaxDecimalScale) + kMaxBinaryExponent + kMaxDecimalScale;
+    const int divisor = BitsOfPow5(-kMinDecimalScale) - kMinBinaryExponent - kMinDecimalScale;
+    return (numerator > divisor ? numerator : divisor) + 1;
+}();
+static_assert(BigLimbsFor(kExactRoadBits) <= kBigLimbs, "the exact printing's operands fit a BigInteger");
 
 // The same for any double and power of ten, in big integers.
 AICONV_COLD void ScaleExactly(std::uint64_t m, int e, int k, Scaled* out) noexcept {
@@ -247,7 +265,7 @@ int FloorDiv(int a, int b) noexcept { return a >= 0 ? a / b : -((-a + b - 1) / b
 
 // "%.10g": ten significant digits, then the shorter of the fixed and the
 // exponent form as printf chooses, trailing zeros removed.
-__attribute__((noinline)) char* FormatGeneral(double x, char* out) noexcept {
+AICONV_NOINLINE char* FormatGeneral(double x, char* out) noexcept {
     const Binary b = Decompose(x);
     if (b.negative) *out++ = '-';
     if (b.e == kSpecialExponent) {
@@ -260,7 +278,7 @@ __attribute__((noinline)) char* FormatGeneral(double x, char* out) noexcept {
     }
 
     // Decimal exponent: start from floor(log10(2) * leading bit) and correct.
-    const int top = b.e + 63 - __builtin_clzll(b.m);
+    const int top = b.e + 63 - CountLeadingZeros(b.m);
     int exponent = FloorDiv(top * 78913, 1 << 18);
     Scaled s;
     for (;;) {

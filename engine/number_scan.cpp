@@ -1,5 +1,6 @@
 // Decimal text to double, correctly rounded (ties to even), as strtod reads
 // plain decimal notation in the "C" locale.
+#include <cfloat>
 #include <cstdint>
 #include <cstring>
 
@@ -31,6 +32,28 @@ const char* ReadDigits(const char* p, const char* last, std::uint64_t* digits) n
 constexpr int kExactDigits = 800;
 // Exponents beyond this read as infinity or zero whatever the digits.
 constexpr long kExponentCap = 100000000;
+// A value of 10^310 or more is infinity; one below 10^-323 (under half the
+// smallest subnormal) is zero.
+constexpr long kMaxMagnitude = 310;
+constexpr long kMinMagnitude = -323;
+
+// The exact road's largest operand: with a negative decimal exponent e the
+// divisor is 5^-e, -e <= kExactDigits + 1 - kMinMagnitude, and the
+// numerator is shifted to 64 bits above it; otherwise the numerator is
+// below 10^(kMaxMagnitude + 1).
+constexpr int kExactRoadBits = [] {
+    const int divisor = BitsOfPow5(kExactDigits + 1 - static_cast<int>(kMinMagnitude)) + 64;
+    const int numerator = BitsOfPow10(static_cast<int>(kMaxMagnitude) + 1);
+    return divisor > numerator ? divisor : numerator;
+}();
+static_assert(BigLimbsFor(kExactRoadBits) <= kBigLimbs, "the exact reading's operands fit a BigInteger");
+
+// The fast road rounds once, in double precision. Where doubles are
+// evaluated in a wider format (x87: FLT_EVAL_METHOD 2) every operation
+// would round twice, here and in the conversion itself.
+#if !defined(FLT_EVAL_METHOD) || FLT_EVAL_METHOD != 0
+#  error "doubles must be evaluated in double precision (FLT_EVAL_METHOD 0); on 32-bit x86 build with -msse2 -mfpmath=sse"
+#endif
 
 double FromBits(std::uint64_t bits) noexcept {
     double x;
@@ -104,8 +127,8 @@ AICONV_COLD double ReadExactly(const char* first, const char* last, long exponen
 
     // The value lies below 10^(digits + exponent).
     const long magnitude = digits + exponent;
-    if (magnitude > 310) return FromBits(std::uint64_t{0x7FF} << 52);
-    if (magnitude < -323) return 0.0;  // below 1e-324, under half the smallest subnormal
+    if (magnitude > kMaxMagnitude) return FromBits(std::uint64_t{0x7FF} << 52);
+    if (magnitude < kMinMagnitude) return 0.0;
 
     // value = n / d * 2^exponent with n = digits * 5^exponent or d = 5^-exponent
     BigInteger d;

@@ -40,19 +40,19 @@ int NextWord(const char** cursor, const char** wordStart, const char** wordEnd) 
 }
 
 // "to" is matched as a bare prefix and always takes two bytes: "tomi" reads
-// the target "mi". "->" must stand apart from the source word.
-int ParseUnitsAndArrow(const char** cursor, const UnitDef** to) noexcept {
+// the target "mi". "->" must stand apart from the source word. *word is the
+// target word, empty when there is none.
+int ParseUnitsAndArrow(const char** cursor, const UnitDef** to, QueryWord* word) noexcept {
     const char* p = SkipSpace(*cursor);
     if (p[0] == '-' && p[1] == '>') {
         p += 2;
     } else if (ToLower(p[0]) == 't' && ToLower(p[1]) == 'o') {
         p += 2;
     }
-    const char* wordStart = nullptr;
-    const char* wordEnd = nullptr;
-    if (!NextWord(&p, &wordStart, &wordEnd)) return 0;
+    word->begin = word->end = p;
+    if (!NextWord(&p, &word->begin, &word->end)) return 0;
     *cursor = p;
-    *to = FindUnit(wordStart, static_cast<std::size_t>(wordEnd - wordStart));
+    *to = FindUnit(word->begin, static_cast<std::size_t>(word->end - word->begin));
     return *to != nullptr;
 }
 
@@ -83,6 +83,12 @@ int ParseQuery(const char* query, double* value, const UnitDef** from, const Uni
 
 int ParseQuery(const char* query, const char* end, double* value, const UnitDef** from,
                const UnitDef** to, char* errorText) noexcept {
+    QueryWord unmatched;
+    return ParseQuery(query, end, value, from, to, errorText, &unmatched);
+}
+
+int ParseQuery(const char* query, const char* end, double* value, const UnitDef** from,
+               const UnitDef** to, char* errorText, QueryWord* unmatched) noexcept {
     const char* cursor = query;
     if (!ParseNumber(query, end, value, &cursor)) {
         SetError(errorText, kErrorNoNumber);
@@ -109,13 +115,14 @@ int ParseQuery(const char* query, const char* end, double* value, const UnitDef*
     if (source == nullptr) {
         source = FindUnit(word1, static_cast<std::size_t>(word1End - word1));
         if (source == nullptr) {
+            *unmatched = {word1, word1End};
             SetError(errorText, kErrorBadUnits);
             return 0;
         }
     }
 
     const UnitDef* target = nullptr;
-    if (!ParseUnitsAndArrow(&cursor, &target)) {
+    if (!ParseUnitsAndArrow(&cursor, &target, unmatched)) {
         SetError(errorText, kErrorBadUnits);
         return 0;
     }

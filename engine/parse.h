@@ -26,4 +26,17 @@ int ParseQuery(const char* query, double* value, const UnitDef** from, const Uni
 int ParseQuery(const char* query, const char* end, double* value, const UnitDef** from,
                const UnitDef** to, char* errorText) noexcept;
 
+// A word of the query: [begin, end).
+struct QueryWord {
+    const char* begin;
+    const char* end;
+};
+
+// The same again, and when the error is kErrorBadUnits, *unmatched is the
+// word that named no unit: the source word when it names none, else the
+// target word (empty, begin == end, when the target is missing). For hosts
+// that tell the person which word to correct.
+int ParseQuery(const char* query, const char* end, double* value, const UnitDef** from,
+               const UnitDef** to, char* errorText, QueryWord* unmatched) noexcept;
+
 }  // namespace aiconv

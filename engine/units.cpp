@@ -1,6 +1,6 @@
 #include "units.h"
 
-#include "cold.h"
+#include "compiler.h"
 #include "text.h"
 
 namespace aiconv {
@@ -159,6 +159,13 @@ namespace {
 
 constexpr std::size_t kMaxKey = kUnitKeySize - 1;
 
+// Open addressing with linear probing in 2^kSlotBits slots; a slot holds
+// row + 1, 0 is empty.
+constexpr int kSlotBits = 9;
+constexpr std::size_t kSlots = std::size_t{1} << kSlotBits;
+static_assert(kSlots >= 2 * kUnitCount, "at most half the slots are taken");
+static_assert(kUnitCount < 255, "a slot holds row + 1 in one byte");
+
 // A key is hashed by its length and its first and last bytes: no loop over
 // the key, whose bytes are compared once, at the row the hash leads to.
 // Setting bit 5 maps A-Z onto a-z, so the hash ignores case; that it also
@@ -167,7 +174,7 @@ constexpr std::size_t kMaxKey = kUnitKeySize - 1;
 constexpr std::uint32_t Hash(std::size_t length, unsigned char first, unsigned char last) noexcept {
     const std::uint32_t key = (std::uint32_t{first} << 16 | std::uint32_t{last} << 8 | 0x202000u) |
                               static_cast<std::uint32_t>(length);
-    return (key * 0x9E3779B1u) >> 23;  // 9 bits: a slot
+    return (key * 0x9E3779B1u) >> (32 - kSlotBits);  // the top bits: a slot
 }
 
 constexpr std::size_t Length(const char* s) noexcept {
@@ -176,12 +183,22 @@ constexpr std::size_t Length(const char* s) noexcept {
     return n;
 }
 
-// Open addressing with linear probing; a slot holds row + 1, 0 is empty.
-// Names are distinct, so the one row whose name equals a key is also the
-// first one a scan in table order would find.
-constexpr std::size_t kSlots = 512;
-static_assert(kSlots >= 2 * kUnitCount && (kSlots & (kSlots - 1)) == 0);
-static_assert(kUnitCount < 255, "a slot holds row + 1 in one byte");
+constexpr bool SameName(const char* a, const char* b) noexcept {
+    while (*a != '\0' && *a == *b) ++a, ++b;
+    return *a == *b;
+}
+
+// The index finds the one row whose name equals a key; with distinct names
+// that is also the first one a scan in table order would find.
+constexpr bool NamesAreDistinct() {
+    for (std::size_t row = 0; row < kUnitCount; ++row) {
+        for (std::size_t other = row + 1; other < kUnitCount; ++other) {
+            if (SameName(UnitTable[row].name, UnitTable[other].name)) return false;
+        }
+    }
+    return true;
+}
+static_assert(NamesAreDistinct(), "unit names are distinct");
 
 struct UnitIndex {
     std::uint8_t slot[kSlots];
@@ -196,6 +213,7 @@ constexpr std::size_t LongestName() {
     }
     return longest;
 }
+static_assert(LongestName() == kLongestUnitName, "kLongestUnitName is the longest name's length");
 static_assert(LongestName() <= kMaxKey, "every name fits a key and a one-byte length");
 
 // Answers repeat the names, and the module widens answers as ASCII.

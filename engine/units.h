@@ -37,6 +37,10 @@ extern const UnitDef UnitTable[kUnitCount + 1];
 // A lookup key holds at most kUnitKeySize - 1 bytes and a NUL.
 inline constexpr std::size_t kUnitKeySize = 32;
 
+// The length of the longest name in the table (checked against the table
+// where it is defined).
+inline constexpr std::size_t kLongestUnitName = 11;
+
 // Finds the row for a word of `length` bytes (not necessarily NUL-terminated):
 // the word is cut to kUnitKeySize - 1 bytes, A-Z lower-cased and one trailing '.' dropped,
 // then matched exactly. Returns null when no row matches.

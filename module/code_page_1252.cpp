@@ -4,6 +4,8 @@
 // becomes '?'.
 #include "code_page.h"
 
+#include "engine/compiler.h"
+
 namespace aiconv {
 namespace {
 
@@ -37,7 +39,7 @@ constexpr std::size_t kAsciiBlock = 8;
 // Copies up to kAsciiBlock characters while they are ASCII other than NUL;
 // returns how many it copied.
 std::size_t CopyAscii(const wchar_t* text, char* out) noexcept {
-#pragma GCC unroll 8
+AICONV_UNROLL(8)
     for (std::size_t k = 0; k < kAsciiBlock; ++k) {
         const char32_t c = CodeUnit(text[k]);
         if (c - 1 >= 0x7F) return k;
@@ -100,7 +102,7 @@ void AnswerToWide(const char* text, std::size_t length, wchar_t* out, std::size_
         // unrolled spare most of the loop's own instructions.
         constexpr std::size_t kBlock = 8;
         for (; i + kBlock <= n; i += kBlock) {
-#pragma GCC unroll 8
+AICONV_UNROLL(8)
             for (std::size_t k = i; k < i + kBlock; ++k) wide[k] = static_cast<wchar_t>(bytes[k]);
         }
     }
