@@ -3,13 +3,7 @@
 # DLL; or, with a LIMIT, when its stripped size exceeds LIMIT bytes.
 # -DLIBRARY=path -DWINDOWS=0|1 -DSTRIP=strip -DREADELF=readelf
 # -DOBJDUMP=objdump -DWORK_DIR=dir [-DLIMIT=bytes]
-function(run out)
-  execute_process(COMMAND ${ARGN} OUTPUT_VARIABLE text RESULT_VARIABLE rc)
-  if(NOT rc EQUAL 0)
-    message(FATAL_ERROR "${ARGV1} failed on ${LIBRARY}")
-  endif()
-  set(${out} "${text}" PARENT_SCOPE)
-endfunction()
+include(${CMAKE_CURRENT_LIST_DIR}/run_tool.cmake)
 
 if(WINDOWS)
   run(dump ${OBJDUMP} -p ${LIBRARY})

@@ -2,11 +2,8 @@
 # from the build, US English), the type library and the framework's message.
 # Reads the resources back with windres, so nothing of the DLL is run.
 # -DLIBRARY=path -DWINDRES=windres -DVERSION=x.y.z.w
-execute_process(COMMAND ${WINDRES} -J coff -O rc -i ${LIBRARY}
-    OUTPUT_VARIABLE rc_text ERROR_VARIABLE errors RESULT_VARIABLE rc)
-if(NOT rc EQUAL 0)
-  message(FATAL_ERROR "${WINDRES} cannot read the resources of ${LIBRARY}: ${errors}")
-endif()
+include(${CMAKE_CURRENT_LIST_DIR}/run_tool.cmake)
+run(rc_text ${WINDRES} -J coff -O rc -i ${LIBRARY})
 
 string(REPLACE "." ", " quad "${VERSION}")
 foreach(expected

@@ -3,6 +3,7 @@
 // under the "C" locale, which every test runs in unless it says otherwise.
 #pragma once
 
+#include <cstdint>
 #include <cstdio>
 #include <cstring>
 #include <string>
@@ -10,6 +11,19 @@
 #include "engine/units.h"
 
 namespace aiconv_test {
+
+// A double's bits, to compare readings exactly (-0 and 0 differ).
+inline std::uint64_t Bits(double x) {
+    std::uint64_t bits;
+    std::memcpy(&bits, &x, sizeof bits);
+    return bits;
+}
+
+inline double FromBits(std::uint64_t bits) {
+    double x;
+    std::memcpy(&x, &bits, sizeof x);
+    return x;
+}
 
 inline std::string ReferenceFormat(double x) {
     char text[64];
