@@ -44,12 +44,14 @@ std::string UnmatchedUnit(const std::string& query) {
     const aiconv::UnitDef* from = nullptr;
     const aiconv::UnitDef* to = nullptr;
     char error[aiconv::kParseErrorSize];
-    aiconv::QueryWord unmatched{nullptr, nullptr};
+    aiconv::QueryWord source{};
+    aiconv::QueryWord target{};
     const char* text = query.c_str();
-    if (aiconv::ParseQuery(text, text + std::strlen(text), &value, &from, &to, error, &unmatched) ||
+    if (aiconv::ParseQuery(text, text + std::strlen(text), &value, &from, &to, error, &source, &target) ||
         std::strcmp(error, aiconv::kErrorBadUnits) != 0) {
         return "";
     }
+    const aiconv::QueryWord& unmatched = target.begin != nullptr ? target : source;
     return std::string(unmatched.begin, unmatched.end);
 }
 

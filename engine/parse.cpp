@@ -83,12 +83,14 @@ int ParseQuery(const char* query, double* value, const UnitDef** from, const Uni
 
 int ParseQuery(const char* query, const char* end, double* value, const UnitDef** from,
                const UnitDef** to, char* errorText) noexcept {
-    QueryWord unmatched;
-    return ParseQuery(query, end, value, from, to, errorText, &unmatched);
+    QueryWord source;
+    QueryWord target;
+    return ParseQuery(query, end, value, from, to, errorText, &source, &target);
 }
 
 int ParseQuery(const char* query, const char* end, double* value, const UnitDef** from,
-               const UnitDef** to, char* errorText, QueryWord* unmatched) noexcept {
+               const UnitDef** to, char* errorText, QueryWord* sourceWord, QueryWord* targetWord) noexcept {
+    *sourceWord = *targetWord = {nullptr, nullptr};
     const char* cursor = query;
     if (!ParseNumber(query, end, value, &cursor)) {
         SetError(errorText, kErrorNoNumber);
@@ -110,19 +112,22 @@ int ParseQuery(const char* query, const char* end, double* value, const UnitDef*
     if (MayBeginTwoWordUnit(word1, static_cast<std::size_t>(word1End - word1)) &&
         NextWord(&afterWord2, &word2, &word2End)) {
         source = FindTwoWordUnit(word1, word1End, word2, word2End);
-        if (source != nullptr) cursor = afterWord2;
+        if (source != nullptr) {
+            cursor = afterWord2;
+            *sourceWord = {word1, word2End};
+        }
     }
     if (source == nullptr) {
+        *sourceWord = {word1, word1End};
         source = FindUnit(word1, static_cast<std::size_t>(word1End - word1));
         if (source == nullptr) {
-            *unmatched = {word1, word1End};
             SetError(errorText, kErrorBadUnits);
             return 0;
         }
     }
 
     const UnitDef* target = nullptr;
-    if (!ParseUnitsAndArrow(&cursor, &target, unmatched)) {
+    if (!ParseUnitsAndArrow(&cursor, &target, targetWord)) {
         SetError(errorText, kErrorBadUnits);
         return 0;
     }

@@ -26,17 +26,19 @@ int ParseQuery(const char* query, double* value, const UnitDef** from, const Uni
 int ParseQuery(const char* query, const char* end, double* value, const UnitDef** from,
                const UnitDef** to, char* errorText) noexcept;
 
-// A word of the query: [begin, end).
+// A word of the query: [begin, end); both null when the parse did not get
+// that far.
 struct QueryWord {
     const char* begin;
     const char* end;
 };
 
-// The same again, and when the error is kErrorBadUnits, *unmatched is the
-// word that named no unit: the source word when it names none, else the
-// target word (empty, begin == end, when the target is missing). For hosts
-// that tell the person which word to correct.
+// The same again, also giving the unit words as typed: *source (both words
+// of a two-word unit) and *target. On success both are set. On
+// kErrorBadUnits the word that named no unit is *target when that is set
+// (empty, begin == end, when the target is missing), else *source. For
+// hosts that tell the person which word to correct, or how it was read.
 int ParseQuery(const char* query, const char* end, double* value, const UnitDef** from,
-               const UnitDef** to, char* errorText, QueryWord* unmatched) noexcept;
+               const UnitDef** to, char* errorText, QueryWord* source, QueryWord* target) noexcept;
 
 }  // namespace aiconv
