@@ -3,6 +3,7 @@
 //
 //   aiconvert 10 km to mi        one query from the arguments
 //   aiconvert < queries.txt      one answer for each line of input
+//   aiconvert                    at a terminal: a prompt, with line editing
 #include <aiconverter.h>
 #include <aiconverter_version.h>
 
@@ -13,29 +14,49 @@
 #include <cstring>
 #include <cwchar>
 #include <string>
+#include <utility>
 #include <vector>
 
 #if defined(_WIN32)
 #  include <fcntl.h>
 #  include <io.h>
 #else
+#  include <csignal>
+#  include <sys/ioctl.h>
 #  include <unistd.h>
 #endif
 
 #include "engine/parse.h"
-#include "engine/units.h"
 #include "hint.h"
+#include "notes.h"
+#include "prompt.h"
+#include "unit_list.h"
 
 namespace {
 
 constexpr char kUsage[] =
-    "usage: aiconvert [QUERY...]\n"
-    "       aiconvert --list-units | --help | --version\n"
+    "usage: aiconvert [--] [QUERY...]\n"
+    "       aiconvert --list-units [CATEGORY|TEXT]\n"
+    "       aiconvert -h | --help | -V | --version\n"
     "\n"
     "Converts QUERY, such as \"10 km to mi\", and prints one answer line.\n"
-    "Without a query, converts each line of standard input.\n"
+    "Without a query, converts each line of standard input; at a terminal,\n"
+    "lines can be edited, recalled (Up) and completed (Tab), and \"help\",\n"
+    "\"quit\" or Ctrl-D are understood. A negative number is a query\n"
+    "(aiconvert -40 c to f); -- ends the options.\n"
+    "--list-units lists the units with what each is, all of them or one\n"
+    "category (length, mass, ...) or those whose name holds TEXT.\n"
     "Exit status: 0 all converted, 1 some answer was an error,\n"
-    "2 usage error, or reading standard input or writing standard output failed.\n";
+    "2 usage error, or reading standard input or writing standard output failed\n"
+    "(a closed pipe included).\n";
+
+// What "help" prints at the prompt.
+constexpr char kPromptHelp[] =
+    "A query is a number, a unit, an optional arrow (\"to\" or \"->\") and a unit:\n"
+    "  10 km to mi    72 fahrenheit -> c    2 cubic meter l\n"
+    "Units ignore A-Z case; aiconvert --list-units shows them all.\n"
+    "Keys: Up/Down recall earlier queries, Tab completes a unit name,\n"
+    "Ctrl-C abandons the line, Ctrl-D or \"quit\" ends.\n";
 
 constexpr int kAllConverted = 0;
 constexpr int kSomeError = 1;
@@ -92,29 +113,13 @@ int Failure(const char* what) {
     return kFailure;
 }
 
-// Reads one line without its end (a line feed, or CR LF). Keeps its first
-// `keep` bytes and drops the rest unstored, so a line of any length takes
-// bounded memory. False at the end of input, or when reading failed
-// (std::ferror tells which).
-bool ReadLine(std::FILE* in, std::size_t keep, std::string* line) {
-    line->clear();
-    bool any = false;
-    for (int c; (c = std::getc(in)) != EOF;) {
-        any = true;
-        if (c == '\n') break;
-        if (line->size() < keep) line->push_back(static_cast<char>(c));
-    }
-    if (!line->empty() && line->back() == '\r') line->pop_back();
-    return any && !std::ferror(in);
-}
-
 // For the person at the terminal: the nearest unit names to the word that
 // matched none. Standard output stays the library's answer alone.
 void HintUnits(const std::string& query) {
     const std::string word = aiconvert::UnmatchedUnit(query);
     if (word.empty()) return;
     const std::vector<std::string> names = aiconvert::NearestUnits(word);
-    std::string text = "aiconvert: no unit \"" + word + "\"";
+    std::string text = "aiconvert: no unit \"" + aiconvert::Printable(word) + "\"";
     for (std::size_t i = 0; i < names.size(); ++i) {
         text += i == 0 ? "; did you mean " : (i + 1 == names.size() ? " or " : ", ");
         text += names[i];
@@ -122,26 +127,36 @@ void HintUnits(const std::string& query) {
     std::fprintf(stderr, "%s%s\n", text.c_str(), names.empty() ? "" : "?");
 }
 
+// For the person: a note on standard error for each unit word whose case as
+// typed means another unit than the one read ("mW" is read as megawatt).
+void NoteCase(const std::string& query) {
+    double value = 0;
+    const aiconv::UnitDef* from = nullptr;
+    const aiconv::UnitDef* to = nullptr;
+    char error[aiconv::kParseErrorSize];
+    aiconv::QueryWord source{};
+    aiconv::QueryWord target{};
+    const char* text = query.c_str();
+    if (!aiconv::ParseQuery(text, text + std::strlen(text), &value, &from, &to, error, &source, &target)) return;
+    std::string last;
+    for (const auto& [word, row] : {std::pair{source, from}, std::pair{target, to}}) {
+        const std::string note = aiconvert::CaseNote(std::string(word.begin, word.end), row->name);
+        if (!note.empty() && note != last) std::fprintf(stderr, "aiconvert: note: %s\n", note.c_str());
+        last = note;
+    }
+}
+
 enum class Outcome { kConverted, kError, kWriteFailed };
 
 Outcome Answer(const std::string& query) {
     const std::string answer = FromWide(AIConverter(ToWide(query).c_str()));
     if (!Print(answer + "\n")) return Outcome::kWriteFailed;
-    if (answer == std::string("ERROR: ") + aiconv::kErrorBadUnits) HintUnits(query);
-    return answer.compare(0, 7, "ERROR: ") == 0 ? Outcome::kError : Outcome::kConverted;
-}
-
-std::string UnitList() {
-    std::string text;
-    for (int category = aiconv::CategoryLength; category <= aiconv::CategoryData; ++category) {
-        text += aiconv::CategoryName(category);
-        text += ':';
-        for (const aiconv::UnitDef* row = aiconv::UnitTable; row->name != nullptr; ++row) {
-            if (row->category == category) text += std::string(" ") + row->name;
-        }
-        text += '\n';
+    if (answer.compare(0, 7, "ERROR: ") != 0) {
+        NoteCase(query);
+        return Outcome::kConverted;
     }
-    return text;
+    if (answer == std::string("ERROR: ") + aiconv::kErrorBadUnits) HintUnits(query);
+    return Outcome::kError;
 }
 
 bool IsTerminal(std::FILE* stream) {
@@ -152,23 +167,90 @@ bool IsTerminal(std::FILE* stream) {
 #endif
 }
 
-int ConvertInput() {
-    // Whatever the library can use: its byte limit in the code page, each
-    // byte at most one character of the terminal's encoding.
-    const std::size_t keep = static_cast<std::size_t>(AICONVERTER_QUERY_LIMIT) * MB_CUR_MAX;
-    const bool prompt = IsTerminal(stdin);
+// The columns of the terminal on standard output; 0 when it is none.
+int TerminalWidth() {
+#if defined(_WIN32)
+    return 0;
+#else
+    if (!IsTerminal(stdout)) return 0;
+    winsize size{};
+    if (ioctl(fileno(stdout), TIOCGWINSZ, &size) == 0 && size.ws_col > 0) return size.ws_col;
+    return 80;
+#endif
+}
+
+// Whatever the library can use: its byte limit in the code page, each byte
+// at most one character of the terminal's encoding.
+std::size_t LineKeep() { return static_cast<std::size_t>(AICONVERTER_QUERY_LIMIT) * MB_CUR_MAX; }
+
+// Lines from a pipe or a file: one answer a line, nothing else.
+int ConvertLines() {
     bool allConverted = true;
     std::string line;
-    for (;;) {
-        if (prompt) std::fputs("> ", stderr);
-        if (!ReadLine(stdin, keep, &line)) break;
+    while (aiconvert::ReadPlainLine(stdin, LineKeep(), &line)) {
         const Outcome outcome = Answer(line);
         if (outcome == Outcome::kWriteFailed) return Failure("write standard output");
         allConverted = allConverted && outcome == Outcome::kConverted;
     }
     if (std::ferror(stdin)) return Failure("read standard input");
-    if (prompt) std::fputs("\n", stderr);
     return allConverted ? kAllConverted : kSomeError;
+}
+
+std::string Trimmed(const std::string& line) {
+    const std::size_t first = line.find_first_not_of(" \t");
+    if (first == std::string::npos) return "";
+    return line.substr(first, line.find_last_not_of(" \t") - first + 1);
+}
+
+// A person at the prompt: empty lines, "help", "quit" and Ctrl-C mean what
+// they say there (none of them is a query that converts).
+int ConvertAtPrompt() {
+    aiconvert::PromptState* prompt = aiconvert::OpenPrompt(LineKeep());
+    bool allConverted = true;
+    bool interruptedBefore = false;
+    int status = -1;
+    std::string line;
+    while (status < 0) {
+        const aiconvert::PromptResult result = aiconvert::ReadPrompt(prompt, &line);
+        if (result == aiconvert::PromptResult::kInterrupted) {
+            // Ctrl-C abandons the line; a second one in a row, on an empty
+            // line, ends.
+            if (interruptedBefore && line.empty()) break;
+            if (line.empty()) std::fputs("(Ctrl-C again, Ctrl-D or \"quit\" ends)\n", stderr);
+            interruptedBefore = true;
+            continue;
+        }
+        interruptedBefore = false;
+        if (result == aiconvert::PromptResult::kEnd) break;
+        if (result == aiconvert::PromptResult::kFailed) {
+            status = Failure("read standard input");
+            break;
+        }
+        const std::string word = Trimmed(line);
+        if (word.empty()) continue;
+        if (word == "quit" || word == "exit") break;
+        if (word == "help" || word == "?") {
+            std::fputs(kPromptHelp, stderr);
+            continue;
+        }
+        const Outcome outcome = Answer(line);
+        if (outcome == Outcome::kWriteFailed) status = Failure("write standard output");
+        allConverted = allConverted && outcome == Outcome::kConverted;
+    }
+    aiconvert::ClosePrompt(prompt);
+    if (status >= 0) return status;
+    std::fputs("\n", stderr);
+    return allConverted ? kAllConverted : kSomeError;
+}
+
+// An option: "--" and a name, or '-' and a letter; "-40" is a number.
+bool IsOption(const char* arg) {
+    return arg[0] == '-' && ((arg[1] >= 'a' && arg[1] <= 'z') || (arg[1] >= 'A' && arg[1] <= 'Z') || arg[1] == '-');
+}
+
+int Usage(const char* problem, const char* arg) {
+    std::fprintf(stderr, "aiconvert: %s %s\n%s", problem, aiconvert::Printable(arg).c_str(), kUsage);
+    return kFailure;
 }
 
 }  // namespace
@@ -182,30 +264,46 @@ int main(int argc, char** argv) {
     _setmode(_fileno(stdout), _O_BINARY);
 #endif
 
-    if (argc >= 2 && std::strncmp(argv[1], "--", 2) == 0) {
+#if !defined(_WIN32)
+    // A closed pipe is a failed write, reported and exiting 2 like any
+    // other, whether or not the parent left SIGPIPE ignored.
+    std::signal(SIGPIPE, SIG_IGN);
+#endif
+
+    int first = 1;
+    if (argc >= 2 && IsOption(argv[1])) {
         const std::string option = argv[1];
         std::string text;
-        if (argc == 2 && option == "--help") {
+        if (option == "--") {
+            first = 2;
+        } else if (argc == 2 && (option == "--help" || option == "-h")) {
             text = kUsage;
-        } else if (argc == 2 && option == "--version") {
-            text = std::string("aiconvert ") + AICONVERTER_VERSION + "\n";
-        } else if (argc == 2 && option == "--list-units") {
-            text = UnitList();
+        } else if (argc == 2 && (option == "--version" || option == "-V")) {
+            text = std::string("aiconvert ") + AICONVERTER_VERSION + " (line editing: " + aiconvert::PromptKind() +
+                   ")\n";
+        } else if (option == "--list-units" && argc <= 3) {
+            text = aiconvert::UnitList(argc == 3 ? argv[2] : "", TerminalWidth());
+            if (text.empty()) {
+                std::fprintf(stderr, "aiconvert: no category or unit name holds \"%s\"\n",
+                             aiconvert::Printable(argv[2]).c_str());
+                return kSomeError;
+            }
+        } else if (option == "--help" || option == "-h" || option == "--version" || option == "-V") {
+            return Usage("too many arguments for", argv[1]);
         } else {
-            std::fprintf(stderr, "aiconvert: unknown option %s\n%s", argv[1], kUsage);
-            return kFailure;
+            return Usage("unknown option", argv[1]);
         }
-        return Print(text) ? kAllConverted : Failure("write standard output");
+        if (first == 1) return Print(text) ? kAllConverted : Failure("write standard output");
     }
 
-    if (argc > 1) {
-        std::string query = argv[1];
-        for (int i = 2; i < argc; ++i) query.append(" ").append(argv[i]);
+    if (argc > first) {
+        std::string query = argv[first];
+        for (int i = first + 1; i < argc; ++i) query.append(" ").append(argv[i]);
         switch (Answer(query)) {
         case Outcome::kConverted: return kAllConverted;
         case Outcome::kError: return kSomeError;
         case Outcome::kWriteFailed: return Failure("write standard output");
         }
     }
-    return ConvertInput();
+    return IsTerminal(stdin) ? ConvertAtPrompt() : ConvertLines();
 }

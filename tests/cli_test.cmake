@@ -26,7 +26,8 @@ expect(1 "ERROR: incompatible units (length vs mass)\n" ARGS 1 m to kg)
 # Typed in a UTF-8 terminal, the micro sign reaches the library as one
 # character that is no unit; invalid UTF-8 is no unit either.
 expect(1 "ERROR: could not parse units or arrow\n" ARGS 5 kg to µg)
-expect(1 "ERROR: could not parse units or arrow\n" INPUT "5 kg to \xff\n")
+string(ASCII 255 not_utf8)
+expect(1 "ERROR: could not parse units or arrow\n" INPUT "5 kg to ${not_utf8}\n")
 
 # Standard input: one answer a line; the status reports any error line.
 expect(0 "1 m -> 100 cm\n2 h -> 120 min\n" INPUT "1 m to cm\n2 h to min\n")
@@ -48,8 +49,70 @@ expect(1 "${bad}" STDERR "^aiconvert: no unit \"parsec\"\n$" ARGS 10 km to parse
 expect(1 "${bad}" STDERR "^$" ARGS 10 km)
 expect(1 "ERROR: could not parse number\n" STDERR "^$" ARGS km to m)
 
-expect(0 "aiconvert ${VERSION}\n" ARGS --version)
-expect(2 "" ARGS --frobnicate)
+# Options as people type them; a negative number is a query.
+expect(0 "-40 c -> -40 f\n" ARGS -40 c to f)
+expect(0 "-40 c -> -40 f\n" ARGS -- -40 c to f)
+expect(0 "-0.5 m -> -50 cm\n" ARGS -.5 m to cm)
+foreach(version_option --version -V)
+  execute_process(COMMAND ${EMULATOR} ${AICONVERT} ${version_option} OUTPUT_VARIABLE text RESULT_VARIABLE rc)
+  if(NOT rc EQUAL 0 OR NOT text MATCHES "^aiconvert ${VERSION} \\(line editing: (libedit|plain)\\)\r?\n$")
+    message(SEND_ERROR "${version_option}: status ${rc}\n${text}")
+  endif()
+endforeach()
+expect(2 "" STDERR "^aiconvert: unknown option --frobnicate\nusage:" ARGS --frobnicate)
+expect(2 "" STDERR "^aiconvert: unknown option -x\nusage:" ARGS -x 10 km to mi)
+expect(2 "" STDERR "^aiconvert: too many arguments for -h\n" ARGS -h 10)
+
+# Notes where the case typed means another unit than the one read: one row
+# each, and spellings that need none. The answer itself never changes.
+set(case_notes
+    "1 mW to W|mw -> 1000000 w|\"mW\" reads as mw \\(megawatt\\). units ignore case, and there is no milliwatt"
+    "1 mPa to pa|mpa -> 1000000 pa|\"mPa\" reads as mpa \\(megapascal\\).*no millipascal"
+    "1 mJ to j|mj -> 1000000 j|\"mJ\" reads as mj \\(megajoule\\).*no millijoule"
+    "1 Mm to km|mm -> 1e-06 km|\"Mm\" reads as mm \\(millimetre\\).*no megametre"
+    "1 Mm2 to m2|mm2 -> 1e-06 m2|\"Mm2\" reads as mm2 \\(square millimetre\\)"
+    "1 Mg to kg|mg -> 1e-06 kg|\"Mg\" reads as mg \\(milligram\\).*no megagram"
+    "1 ML to l|ml -> 0.001 l|\"ML\" reads as ml \\(millilitre\\).*no megalitre"
+    "1 Mbar to pa|mbar -> 100 pa|\"Mbar\" reads as mbar \\(millibar\\).*no megabar"
+    "1 kB to bit|kb -> 1000 bit|\"kB\" reads as kb \\(kilobit, 1000 bits\\). bytes are \"b\"/\"byte\""
+    "1 MB to kb|mb -> 1000 kb|\"MB\" reads as mb \\(megabit, 1000000 bits\\). bytes are \"b\"/\"byte\""
+    "1 GB to mb|gb -> 1000 mb|\"GB\" reads as gb \\(gigabit"
+    "1 TB to gb|tb -> 1000 gb|\"TB\" reads as tb \\(terabit"
+    "1 KiB to bit|kib -> 1024 bit|\"KiB\" reads as kib \\(kibibit"
+    "1 bit to MiB|mib|\"MiB\" reads as mib \\(mebibit"
+    "1 GiB to mb|gib -> 1073.741824 mb|\"GiB\" reads as gib \\(gibibit"
+    "1 MW to kw|mw -> 1000 kw|^$"
+    "1 Mb to kb|mb -> 1000 kb|^$"
+    "1 mm to m|mm -> 0.001 m|^$"
+    "1 B to bit|b -> 8 bit|^$")
+foreach(row IN LISTS case_notes)
+  string(REGEX MATCH "^([^|]*)\\|([^|]*)\\|(.*)$" _ "${row}")
+  set(query "${CMAKE_MATCH_1}")
+  set(answer "${CMAKE_MATCH_2}")
+  set(note "${CMAKE_MATCH_3}")
+  if(NOT note STREQUAL "^$")
+    set(note "^aiconvert: note: ${note}")
+  endif()
+  separate_arguments(words UNIX_COMMAND "${query}")
+  execute_process(COMMAND ${EMULATOR} ${AICONVERT} ${words}
+      OUTPUT_VARIABLE out ERROR_VARIABLE err RESULT_VARIABLE rc)
+  if(NOT rc EQUAL 0 OR NOT out MATCHES "${answer}" OR NOT err MATCHES "${note}")
+    message(SEND_ERROR "aiconvert ${query}: status ${rc}\n${out}${err}expected note: ${note}")
+  endif()
+endforeach()
+
+# (A list element cannot hold a semicolon: "." stands for the notes' ones.)
+
+# Words echoed to the terminal: control bytes escaped, bytes that are not
+# UTF-8 as '?', a long word cut after 40 characters.
+string(ASCII 27 escape)
+string(ASCII 7 bell)
+string(REPEAT "x" 100 long)
+expect(1 "${bad}" STDERR "^aiconvert: no unit \"k\\\\x1b\\[31mm\\\\x07\"\n$" ARGS "10 k${escape}[31mm${bell} to mi")
+expect(1 "${bad}" STDERR "^aiconvert: no unit \"k\\?m\"" INPUT "10 k${not_utf8}m to mi\n")
+string(REPEAT "x" 40 shown)
+expect(1 "${bad}" STDERR "^aiconvert: no unit \"${shown}…\"\n$" ARGS "10 ${long} to mi")
+expect(2 "" STDERR "^aiconvert: unknown option --a\\\\tb\n" ARGS "--a\tb")
 execute_process(COMMAND ${EMULATOR} ${AICONVERT} --help OUTPUT_VARIABLE help RESULT_VARIABLE rc)
 if(NOT rc EQUAL 0 OR NOT help MATCHES "usage: aiconvert")
   message(SEND_ERROR "--help: status ${rc}\n${help}")
@@ -70,13 +133,29 @@ foreach(status 0 1 2)
   endif()
 endforeach()
 
+# The unit list: every unit on a line of its own under its category, with
+# what it is; an argument keeps a category or the names that hold it.
 execute_process(COMMAND ${EMULATOR} ${AICONVERT} --list-units OUTPUT_VARIABLE units RESULT_VARIABLE rc)
 string(REPLACE "\r" "" units "${units}")
-string(REGEX MATCHALL "[^\n]+" lines "${units}")
-list(LENGTH lines count)
-if(NOT rc EQUAL 0 OR NOT count EQUAL 12
-   OR NOT units MATCHES "^length: m meter metre meters km "
-   OR NOT units MATCHES "\nvolume: m3 cubic meter l "
-   OR NOT units MATCHES "\ndata: bit bits kb mb gb tb kib mib gib byte bytes b\n$")
-  message(SEND_ERROR "--list-units: status ${rc}\n${units}")
+string(REGEX MATCHALL "\n  [^\n]+" rows "${units}")
+list(LENGTH rows count)
+if(NOT rc EQUAL 0 OR NOT count EQUAL 130
+   OR NOT units MATCHES "^length:\n  m +metre, 1 m\n"
+   OR NOT units MATCHES "\n  mi +mile, 1609.344 m\n"
+   OR NOT units MATCHES "\n  \"cubic meter\" +1 m3\n"
+   OR NOT units MATCHES "\n  c +degree Celsius\n"
+   OR NOT units MATCHES "\n  ton +US short ton, 907.18474 kg\n"
+   OR NOT units MATCHES "\ndata:\n  bit +1 bit\n")
+  message(SEND_ERROR "--list-units: status ${rc}, ${count} units\n${units}")
 endif()
+execute_process(COMMAND ${EMULATOR} ${AICONVERT} --list-units Temperature OUTPUT_VARIABLE units RESULT_VARIABLE rc)
+string(REPLACE "\r" "" units "${units}")
+if(NOT rc EQUAL 0 OR NOT units MATCHES "^temperature:\n  c +degree Celsius\n(  [^\n]+\n)+$")
+  message(SEND_ERROR "--list-units Temperature: status ${rc}\n${units}")
+endif()
+execute_process(COMMAND ${EMULATOR} ${AICONVERT} --list-units oz OUTPUT_VARIABLE units RESULT_VARIABLE rc)
+string(REPLACE "\r" "" units "${units}")
+if(NOT rc EQUAL 0 OR NOT units MATCHES "^mass:\n  oz +ounce[^\n]*\nvolume:\n  \"fl oz\" [^\n]*\n  floz [^\n]*\n$")
+  message(SEND_ERROR "--list-units oz: status ${rc}\n${units}")
+endif()
+expect(1 "" STDERR "^aiconvert: no category or unit name holds \"parsec\"\n$" ARGS --list-units parsec)
