@@ -22,20 +22,25 @@ if(TARGET aiconvert)
         COMPONENT Runtime)
   endif()
 endif()
-# The licence: where Debian packages keep it, or beside the README.
+# The licence, README and changelog: beside the binaries in a Windows tree,
+# with a note on using the DLL; in the documentation folder elsewhere.
 if(WIN32)
-  install(FILES ${PROJECT_SOURCE_DIR}/LICENSE ${PROJECT_SOURCE_DIR}/README.md DESTINATION .
-      COMPONENT Runtime)
+  install(FILES ${PROJECT_SOURCE_DIR}/LICENSE ${PROJECT_SOURCE_DIR}/README.md ${PROJECT_SOURCE_DIR}/CHANGELOG.md
+      ${PROJECT_SOURCE_DIR}/packaging/README-windows.txt DESTINATION . COMPONENT Runtime)
 else()
   install(FILES ${PROJECT_SOURCE_DIR}/LICENSE DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/doc/aiconverter
       RENAME copyright COMPONENT Runtime)
+  install(FILES ${PROJECT_SOURCE_DIR}/README.md ${PROJECT_SOURCE_DIR}/CHANGELOG.md
+      DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/doc/aiconverter COMPONENT Runtime)
+  install(FILES ${PROJECT_BINARY_DIR}/AIConverter.3 DESTINATION ${CMAKE_INSTALL_MANDIR}/man3
+      COMPONENT Development)
 endif()
 # The MSVC import library and the export list it was made from.
 if(TARGET aiconverter_msvc_import)
   install(FILES ${AICONV_MSVC_IMPORT_LIBRARY} ${PROJECT_SOURCE_DIR}/module/aiconverter.def
       DESTINATION ${CMAKE_INSTALL_LIBDIR} COMPONENT Development)
 endif()
-install(FILES ${PROJECT_SOURCE_DIR}/include/aiconverter.h
+install(FILES ${PROJECT_SOURCE_DIR}/include/aiconverter.h ${PROJECT_BINARY_DIR}/generated/aiconverter_version.h
     DESTINATION ${CMAKE_INSTALL_INCLUDEDIR} COMPONENT Development)
 
 install(EXPORT AIConverterTargets NAMESPACE AIConverter:: DESTINATION ${AICONV_CMAKE_DIR}
@@ -49,10 +54,15 @@ install(FILES ${PROJECT_BINARY_DIR}/AIConverterConfig.cmake
     ${PROJECT_BINARY_DIR}/AIConverterConfigVersion.cmake
     DESTINATION ${AICONV_CMAKE_DIR} COMPONENT Development)
 
-# The .pc file finds its prefix from its own place, so the tree can move.
+# The .pc file names the prefix the tree is installed to, written when it is
+# installed (cmake --install --prefix included), so that pkg-config sees
+# /usr/include and /usr/lib/<triplet> as the system's and leaves them out.
 set(AICONV_PC_DIR ${CMAKE_INSTALL_LIBDIR}/pkgconfig)
-file(RELATIVE_PATH AICONV_PC_TO_PREFIX /prefix/${AICONV_PC_DIR} /prefix)
-configure_file(${CMAKE_CURRENT_LIST_DIR}/aiconverter.pc.in
-    ${PROJECT_BINARY_DIR}/aiconverter.pc @ONLY)
+set(AICONV_PREFIX "@AICONV_PREFIX@")  # kept for the install-time pass
+configure_file(${CMAKE_CURRENT_LIST_DIR}/aiconverter.pc.in ${PROJECT_BINARY_DIR}/aiconverter.pc.in @ONLY)
+install(CODE "
+  set(AICONV_PREFIX \"\${CMAKE_INSTALL_PREFIX}\")
+  configure_file(\"${PROJECT_BINARY_DIR}/aiconverter.pc.in\" \"${PROJECT_BINARY_DIR}/aiconverter.pc\" @ONLY)
+" COMPONENT Development)
 install(FILES ${PROJECT_BINARY_DIR}/aiconverter.pc DESTINATION ${AICONV_PC_DIR}
     COMPONENT Development)

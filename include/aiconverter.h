@@ -1,14 +1,31 @@
 /* AIConverter: converts one line of text such as L"10 km to mi" and answers
  * one line such as L"10 km -> 6.213712 mi". This header compiles as C and C++.
+ * The full description is the manual page AIConverter(3).
  *
+ * The answer is one of:
+ *   "<number> <unit> -> <number> <unit>"   converted: the number as read,
+ *       the unit names as the table spells them (in lower case: "10 KM to Mi"
+ *       answers "10 km -> 6.213712 mi"), numbers of 0.001 to 1000000 with up
+ *       to six decimals, others with ten significant digits ("1e-06");
+ *   "ERROR: null input"                          the query was null;
+ *   "ERROR: could not parse number"              no number at the start;
+ *   "ERROR: missing unit"                        nothing after the number;
+ *   "ERROR: could not parse units or arrow"      a unit is unknown or missing;
+ *   "ERROR: incompatible units (<category> vs <category>)"  e.g. length vs mass.
  * A host may rely on this: the answer is one line with no line break; it
  * begins with "ERROR: " exactly when the query was not converted; it stays
  * valid and unchanged until the next call. Calls must not run on two threads
- * at once. */
+ * at once.
+ *
+ * On load the library registers with the host's application framework
+ * (libhostframework, hostframework.dll: a stand-in ships with it) and leaves
+ * it on unload; a host only needs that library beside this one. */
 #ifndef AICONVERTER_H
 #define AICONVERTER_H
 
 #include <wchar.h>
+
+#include "aiconverter_version.h"
 
 #if defined(_WIN32)
 #  define AICONVERTER_CALL __cdecl

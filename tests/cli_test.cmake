@@ -1,6 +1,6 @@
 # Runs aiconvert as a user would and checks its output and exit status.
 # -DAICONVERT=path [-DEMULATOR=runner;args] -DWORK_DIR=dir -DVERSION=x.y.z.w
-# -DMAN_PAGE=path
+# -DMAN_PAGE=path -DWINDOWS=0|1
 set(failures 0)
 
 # expect(<status> <stdout> [INPUT <text>] [STDERR <regex>] ARGS <arg>...)
@@ -109,9 +109,11 @@ string(ASCII 27 escape)
 string(ASCII 7 bell)
 string(REPEAT "x" 100 long)
 expect(1 "${bad}" STDERR "^aiconvert: no unit \"k\\\\x1b\\[31mm\\\\x07\"\n$" ARGS "10 k${escape}[31mm${bell} to mi")
-expect(1 "${bad}" STDERR "^aiconvert: no unit \"k\\?m\"" INPUT "10 k${not_utf8}m to mi\n")
+if(NOT WINDOWS)  # there the C library reads every byte as a character
+  expect(1 "${bad}" STDERR "^aiconvert: no unit \"k\\?m\"" INPUT "10 k${not_utf8}m to mi\n")
+endif()
 string(REPEAT "x" 40 shown)
-expect(1 "${bad}" STDERR "^aiconvert: no unit \"${shown}…\"\n$" ARGS "10 ${long} to mi")
+expect(1 "${bad}" STDERR "^aiconvert: no unit \"${shown}(…|\\.\\.\\.)\"\n$" ARGS "10 ${long} to mi")
 expect(2 "" STDERR "^aiconvert: unknown option --a\\\\tb\n" ARGS "--a\tb")
 execute_process(COMMAND ${EMULATOR} ${AICONVERT} --help OUTPUT_VARIABLE help RESULT_VARIABLE rc)
 if(NOT rc EQUAL 0 OR NOT help MATCHES "usage: aiconvert")
