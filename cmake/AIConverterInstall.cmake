@@ -57,11 +57,19 @@ install(FILES ${PROJECT_BINARY_DIR}/AIConverterConfig.cmake
 # The .pc file names the prefix the tree is installed to, written when it is
 # installed (cmake --install --prefix included), so that pkg-config sees
 # /usr/include and /usr/lib/<triplet> as the system's and leaves them out.
+# The archive CPack makes can be unpacked anywhere: its .pc finds the
+# prefix from its own place instead.
 set(AICONV_PC_DIR ${CMAKE_INSTALL_LIBDIR}/pkgconfig)
+file(RELATIVE_PATH AICONV_PC_TO_PREFIX /prefix/${AICONV_PC_DIR} /prefix)
+string(REGEX REPLACE "/$" "" AICONV_PC_TO_PREFIX "${AICONV_PC_TO_PREFIX}")  # no "//" in the paths
 set(AICONV_PREFIX "@AICONV_PREFIX@")  # kept for the install-time pass
 configure_file(${CMAKE_CURRENT_LIST_DIR}/aiconverter.pc.in ${PROJECT_BINARY_DIR}/aiconverter.pc.in @ONLY)
 install(CODE "
-  set(AICONV_PREFIX \"\${CMAKE_INSTALL_PREFIX}\")
+  if(CMAKE_INSTALL_PREFIX MATCHES \"/_CPack_Packages/\")
+    set(AICONV_PREFIX \"\\\${pcfiledir}/${AICONV_PC_TO_PREFIX}\")
+  else()
+    set(AICONV_PREFIX \"\${CMAKE_INSTALL_PREFIX}\")
+  endif()
   configure_file(\"${PROJECT_BINARY_DIR}/aiconverter.pc.in\" \"${PROJECT_BINARY_DIR}/aiconverter.pc\" @ONLY)
 " COMPONENT Development)
 install(FILES ${PROJECT_BINARY_DIR}/aiconverter.pc DESTINATION ${AICONV_PC_DIR}
