@@ -1,0 +1,39 @@
+// The engine's entry for JavaScript. The host writes the query, already in
+// the 8-bit code page and cut to AICONVERTER_QUERY_LIMIT bytes, into the
+// query buffer, then calls aiconv_convert with its length; the answer is
+// ASCII text with a NUL in the module's memory. The unit table is readable
+// too, for pages that list it.
+#include "aiconverter.h"
+#include "engine/convert.h"
+#include "engine/units.h"
+
+#define AICONV_WASM_EXPORT(name) extern "C" __attribute__((export_name(name)))
+
+namespace {
+
+// Mutable: the query of the next call, written by the host.
+char QueryText[AICONVERTER_QUERY_LIMIT + 1];
+
+}  // namespace
+
+AICONV_WASM_EXPORT("aiconv_query_buffer") char* QueryBuffer() { return QueryText; }
+
+// The answer for the `length` bytes in the query buffer (the host stops at a
+// NUL and writes one after them).
+AICONV_WASM_EXPORT("aiconv_convert") const char* Convert(unsigned length) {
+    if (length > AICONVERTER_QUERY_LIMIT) length = AICONVERTER_QUERY_LIMIT;
+    QueryText[length] = '\0';
+    std::size_t answerLength = 0;
+    return aiconv::ConvertQuery(QueryText, length, &answerLength);
+}
+
+// The answer to a null query, as the library gives it.
+AICONV_WASM_EXPORT("aiconv_convert_null") const char* ConvertNull() { return aiconv::ConvertQuery(nullptr); }
+
+AICONV_WASM_EXPORT("aiconv_unit_count") unsigned UnitCount() { return aiconv::kUnitCount; }
+AICONV_WASM_EXPORT("aiconv_unit_name") const char* UnitName(unsigned row) {
+    return row < aiconv::kUnitCount ? aiconv::UnitTable[row].name : "";
+}
+AICONV_WASM_EXPORT("aiconv_unit_category") const char* UnitCategory(unsigned row) {
+    return aiconv::CategoryName(row < aiconv::kUnitCount ? aiconv::UnitTable[row].category : 0);
+}
