@@ -1,0 +1,16 @@
+// Output and exit on a bare-metal target under a debugger or qemu: ARM
+// semihosting (a BKPT 0xAB with the operation in r0).
+#pragma once
+
+#ifdef __cplusplus
+extern "C" {
+#endif
+
+void HostWrite(const char* text);
+void HostWriteNumber(unsigned long value);
+// Ends the program: status 0 as a normal exit, anything else as a failure.
+void HostExit(int status) __attribute__((noreturn));
+
+#ifdef __cplusplus
+}
+#endif
