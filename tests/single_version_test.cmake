@@ -3,12 +3,13 @@
 # -DSOURCE_DIR -DVERSION=x.y.z.w
 string(REPLACE "." "," quad "${VERSION}")
 set(patterns "")
-foreach(dir bench cli cmake engine framework fuzz include module tests man)
-  foreach(ext cpp h c rc in cmake txt 1 def idl)
+foreach(dir bench cli cmake engine firmware framework fuzz include module packaging tests man wasm)
+  foreach(ext cpp h c rc in cmake txt 1 def idl mjs ts html json sh ld)
     list(APPEND patterns ${SOURCE_DIR}/${dir}/*.${ext})
   endforeach()
 endforeach()
 file(GLOB_RECURSE sources RELATIVE ${SOURCE_DIR} ${patterns})
+list(FILTER sources EXCLUDE REGEX "(^|/)node_modules/")  # other packages' files
 list(APPEND sources CMakePresets.json)
 set(found "")
 foreach(file IN LISTS sources)
