@@ -14,7 +14,6 @@
 #include <cstring>
 #include <cwchar>
 #include <string>
-#include <utility>
 #include <vector>
 
 #if defined(_WIN32)
@@ -130,20 +129,12 @@ void HintUnits(const std::string& query) {
 // For the person: a note on standard error for each unit word whose case as
 // typed means another unit than the one read ("mW" is read as megawatt).
 void NoteCase(const std::string& query) {
-    double value = 0;
-    const aiconv::UnitDef* from = nullptr;
-    const aiconv::UnitDef* to = nullptr;
-    char error[aiconv::kParseErrorSize];
-    aiconv::QueryWord source{};
-    aiconv::QueryWord target{};
-    const char* text = query.c_str();
-    if (!aiconv::ParseQuery(text, text + std::strlen(text), &value, &from, &to, error, &source, &target)) return;
-    std::string last;
-    for (const auto& [word, row] : {std::pair{source, from}, std::pair{target, to}}) {
-        const std::string note = aiconvert::CaseNote(std::string(word.begin, word.end), row->name);
-        if (!note.empty() && note != last) std::fprintf(stderr, "aiconvert: note: %s\n", note.c_str());
-        last = note;
-    }
+    const aiconvert::UnitWords words = aiconvert::ReadUnitWords(query);
+    if (!words.converted) return;
+    const std::string sourceNote = aiconvert::CaseNote(words.source, words.sourceRow);
+    const std::string targetNote = aiconvert::CaseNote(words.target, words.targetRow);
+    if (!sourceNote.empty()) std::fprintf(stderr, "aiconvert: note: %s\n", sourceNote.c_str());
+    if (!targetNote.empty() && targetNote != sourceNote) std::fprintf(stderr, "aiconvert: note: %s\n", targetNote.c_str());
 }
 
 enum class Outcome { kConverted, kError, kWriteFailed };

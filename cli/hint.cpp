@@ -37,9 +37,7 @@ std::size_t Distance(const std::string& a, const std::string& b) {
 
 }  // namespace
 
-std::string UnmatchedUnit(const std::string& query) {
-    // The engine's own parser says which word it could not find, so the
-    // hint reads the query exactly as the library does.
+UnitWords ReadUnitWords(const std::string& query) {
     double value = 0;
     const aiconv::UnitDef* from = nullptr;
     const aiconv::UnitDef* to = nullptr;
@@ -47,12 +45,23 @@ std::string UnmatchedUnit(const std::string& query) {
     aiconv::QueryWord source{};
     aiconv::QueryWord target{};
     const char* text = query.c_str();
-    if (aiconv::ParseQuery(text, text + std::strlen(text), &value, &from, &to, error, &source, &target) ||
-        std::strcmp(error, aiconv::kErrorBadUnits) != 0) {
-        return "";
+    UnitWords words{};
+    words.converted = aiconv::ParseQuery(text, text + std::strlen(text), &value, &from, &to, error, &source, &target);
+    words.unitError = !words.converted && std::strcmp(error, aiconv::kErrorBadUnits) == 0;
+    words.targetReached = target.begin != nullptr;
+    if (source.begin != nullptr) words.source.assign(source.begin, source.end);
+    if (target.begin != nullptr) words.target.assign(target.begin, target.end);
+    if (words.converted) {
+        words.sourceRow = from->name;
+        words.targetRow = to->name;
     }
-    const aiconv::QueryWord& unmatched = target.begin != nullptr ? target : source;
-    return std::string(unmatched.begin, unmatched.end);
+    return words;
+}
+
+std::string UnmatchedUnit(const std::string& query) {
+    const UnitWords words = ReadUnitWords(query);
+    if (!words.unitError) return "";
+    return words.targetReached ? words.target : words.source;
 }
 
 std::vector<std::string> NearestUnits(const std::string& word) {

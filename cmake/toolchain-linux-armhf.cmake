@@ -1,12 +1,6 @@
 # 32-bit ARM Linux: 32-bit pointers and an unsigned plain char. Tests run
 # under qemu-user with the cross root as the library root.
-set(CMAKE_SYSTEM_NAME Linux)
 set(CMAKE_SYSTEM_PROCESSOR arm)
-set(CMAKE_C_COMPILER arm-linux-gnueabihf-gcc)
-set(CMAKE_CXX_COMPILER arm-linux-gnueabihf-g++)
-set(CMAKE_FIND_ROOT_PATH /usr/arm-linux-gnueabihf)
-set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
-set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
-set(CMAKE_CROSSCOMPILING_EMULATOR qemu-arm -L /usr/arm-linux-gnueabihf)
+set(AICONV_LINUX_TRIPLE arm-linux-gnueabihf)
+set(AICONV_QEMU qemu-arm)
+include(${CMAKE_CURRENT_LIST_DIR}/linux-cross-common.cmake)
