@@ -5,7 +5,7 @@
 
 #include <cstdint>
 
-// AICONV_NOINLINE keeps one copy of a function that several callers share.
+// AICONV_NOINLINE keeps a function out of line, where size counts more than a call.
 // AICONV_COLD also marks a rare road, kept small and out of the hot code.
 #if defined(__GNUC__)
 #  define AICONV_NOINLINE __attribute__((noinline))
