@@ -8,6 +8,7 @@
 # missing.
 apt_update() {
   local try log
+  AICONV_APT_INDEX_FAILURE=''
   log=$(mktemp)
   for try in 1 2 3; do
     if apt-get update -q >"$log" 2>&1; then
@@ -17,8 +18,8 @@ apt_update() {
     fi
     ((try < 3)) && sleep 5
   done
-  echo "warning: apt-get update failed 3 times; going on with the lists it got:" \
-       "$(grep -E '^(E|W):' "$log" | head -1)" >&2
+  AICONV_APT_INDEX_FAILURE=$(grep -E '^(E|W):' "$log" | head -1)
+  echo "warning: apt-get update failed 3 times; going on with the lists it got: $AICONV_APT_INDEX_FAILURE" >&2
   rm -f "$log"
   export AICONV_APT_UPDATED=1
 }
