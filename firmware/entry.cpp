@@ -4,9 +4,12 @@
 
 #include <cstring>
 
+#include "aiconverter.h"
+
 #include "engine/convert.h"
 
 static_assert(AICONVERTER_TEXT_ANSWER_CAPACITY == aiconv::kResultTextSize, "the answer buffer the header promises");
+static_assert(AICONVERTER_TEXT_QUERY_LIMIT == AICONVERTER_QUERY_LIMIT, "both entries read as much of a query");
 
 namespace {
 
