@@ -3,6 +3,8 @@
 #include <aiconverter.h>
 #include <benchmark/benchmark.h>
 
+#include <cstring>
+
 #include "engine/convert.h"
 #include "query_mix.h"
 
@@ -12,8 +14,11 @@ using aiconv_bench::kQueryMix;
 using aiconv_bench::kQueryMixSize;
 
 void BM_ConvertQuery(benchmark::State& state) {
+    char answer[aiconv::kResultTextSize];
     for (auto _ : state) {
-        for (const auto& q : kQueryMix) benchmark::DoNotOptimize(aiconv::ConvertQuery(q.narrow));
+        for (const auto& q : kQueryMix) {
+            benchmark::DoNotOptimize(aiconv::ConvertQuery(q.narrow, std::strlen(q.narrow), answer));
+        }
     }
     state.SetItemsProcessed(state.iterations() * kQueryMixSize);
 }

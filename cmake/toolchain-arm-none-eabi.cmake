@@ -1,5 +1,6 @@
 # Bare-metal 32-bit ARM (Cortex-M) with Debian's arm-none-eabi GCC and
-# newlib-nano: the engine and its 8-bit entry, no operating system. Tests
+# newlib-nano (or picolibc: AICONV_LIBC): the engine and its 8-bit entries,
+# no operating system. Tests
 # run under qemu-system-arm with semihosting. AICONV_CPU picks the core and
 # the qemu machine that has it:
 #   cortex-m0  microbit     no FPU, Thumb-1 only
@@ -35,10 +36,20 @@ else()
 endif()
 set(AICONV_QEMU_MACHINE ${machine} CACHE INTERNAL "qemu machine with that core")
 list(JOIN core_flags " " core_flags)
+
+# The C library gives memcpy and the like; start-up code is the program's own.
+set(AICONV_LIBC newlib-nano CACHE STRING "C library: newlib-nano or picolibc")
+set_property(CACHE AICONV_LIBC PROPERTY STRINGS newlib-nano picolibc)
+# picolibc's specs also give its headers, so they go with every compile (and
+# from there to the link, where a second copy is refused).
 set(CMAKE_C_FLAGS_INIT "${core_flags} -mthumb")
-set(CMAKE_CXX_FLAGS_INIT "${core_flags} -mthumb")
-# newlib-nano for memcpy and the like; start-up code is the program's own.
-set(CMAKE_EXE_LINKER_FLAGS_INIT "${core_flags} -mthumb --specs=nano.specs -nostartfiles")
+set(CMAKE_EXE_LINKER_FLAGS_INIT "-nostartfiles")
+if(AICONV_LIBC STREQUAL "picolibc")
+  string(APPEND CMAKE_C_FLAGS_INIT " --specs=picolibc.specs")
+else()
+  string(APPEND CMAKE_EXE_LINKER_FLAGS_INIT " --specs=nano.specs")
+endif()
+set(CMAKE_CXX_FLAGS_INIT "${CMAKE_C_FLAGS_INIT}")
 
 set(AICONV_ENGINE_HOST firmware)
 # The program is the machine's kernel; it reports and exits by semihosting.

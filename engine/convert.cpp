@@ -10,10 +10,6 @@
 namespace aiconv {
 namespace {
 
-// The longest answer is under 70 characters; 256 leaves ample room.
-// Mutable: the last answer, overwritten by every call.
-char ResultText[kResultTextSize];
-
 constexpr double kFahrenheitPerCelsius = 1.8;
 constexpr double kFahrenheitZero = 32;
 constexpr double kKelvinZero = 273.15;
@@ -40,6 +36,9 @@ char* PutLiteral(char* out, const char (&text)[N]) noexcept {
 static_assert(kNumberTextMaxLength + 1 + kLongestUnitName + 4 + kNumberTextSize + 1 + kLongestUnitName + 1 <=
                   kResultTextSize,
               "the longest answer fits");
+static_assert(kNumberTextMaxLength + 1 + kLongestUnitName + 4 + kNumberTextMaxLength + 1 + kLongestUnitName <=
+                  kLongestAnswer,
+              "the longest conversion is within the promised length");
 
 // Whether name, lower-cased, is the word `known` (not empty): equal up to
 // known's end, and ending there at NUL or white space.
@@ -92,8 +91,8 @@ int ConvertTemperature(double value, const char* fromName, const char* toName,
     return 1;
 }
 
-const char* ConvertQuery(const char* query, std::size_t length, std::size_t* answerLength) noexcept {
-    char* out = ResultText;
+std::size_t ConvertQuery(const char* query, std::size_t length, char* answer) noexcept {
+    char* out = answer;
     double value = 0;
     const UnitDef* from = nullptr;
     const UnitDef* to = nullptr;
@@ -101,12 +100,17 @@ const char* ConvertQuery(const char* query, std::size_t length, std::size_t* ans
     // A parse error is copied straight behind the prefix.
     constexpr char kErrorPrefix[] = "ERROR: ";
     static_assert(sizeof kErrorPrefix - 1 + kParseErrorSize <= kResultTextSize, "a parse error fits");
+    static_assert(sizeof kErrorPrefix - 1 + sizeof kErrorBadUnits - 1 <= kLongestAnswer &&
+                      sizeof kErrorNoNumber <= sizeof kErrorBadUnits && sizeof kErrorNoUnit <= sizeof kErrorBadUnits,
+                  "every parse error line is within the promised length");
     char* const errorText = PutLiteral(out, kErrorPrefix);
     if (query == nullptr) {
         out = PutLiteral(out, "ERROR: null input");
     } else if (!ParseQuery(query, query + length, &value, &from, &to, errorText)) {
         out = errorText + std::strlen(errorText);
     } else if (from->category != to->category) {
+        static_assert(sizeof "ERROR: incompatible units ( vs )" - 1 + 2 * kLongestCategoryName <= kLongestAnswer,
+                      "the longest error line is within the promised length");
         out = PutLiteral(out, "ERROR: incompatible units (");
         out = Put(out, CategoryName(from->category));
         out = PutLiteral(out, " vs ");
@@ -128,13 +132,7 @@ const char* ConvertQuery(const char* query, std::size_t length, std::size_t* ans
         out = Put(out, to->name);
     }
     *out = '\0';
-    *answerLength = static_cast<std::size_t>(out - ResultText);
-    return ResultText;
-}
-
-const char* ConvertQuery(const char* query) noexcept {
-    std::size_t ignored = 0;
-    return ConvertQuery(query, query != nullptr ? std::strlen(query) : 0, &ignored);
+    return static_cast<std::size_t>(out - answer);
 }
 
 }  // namespace aiconv

@@ -6,18 +6,19 @@
 
 namespace aiconv {
 
-// Parses and converts a NUL-terminated 8-bit query (null is answered too) and
-// returns the answer line: "<number> <unit> -> <number> <unit>", or a line
-// that begins with "ERROR: ", in ASCII only. The text lives in one module-level buffer that
-// the next call overwrites; calls must not overlap. Never returns null.
-const char* ConvertQuery(const char* query) noexcept;
-
-// Size of the buffer that holds the answer; no answer is longer than 70.
+// Size of the buffer that receives an answer: the answer and room for the
+// engine's work in place. The answer itself is never longer than
+// kLongestAnswer characters (checked where answers are made).
 inline constexpr std::size_t kResultTextSize = 256;
+inline constexpr std::size_t kLongestAnswer = 63;
 
-// The same for a query whose length is known (query[length] is its first
-// NUL); *answerLength receives the answer's length. Saves measuring both.
-const char* ConvertQuery(const char* query, std::size_t length, std::size_t* answerLength) noexcept;
+// Parses and converts the 8-bit query in [query, query + length) (no NUL is
+// needed after it; a NUL inside ends it; null is answered too) and writes
+// the answer line with its NUL into `answer`, kResultTextSize bytes:
+// "<number> <unit> -> <number> <unit>", or a line that begins with
+// "ERROR: ", in ASCII only. Returns the answer's length. Keeps no state:
+// calls may overlap, from any number of threads and interrupts.
+std::size_t ConvertQuery(const char* query, std::size_t length, char* answer) noexcept;
 
 // Converts between the temperature names "c"/"celsius"/"centigrade",
 // "f"/"fahrenheit" and "k"/"kelvin". Returns 1 and sets *result, or 0 when

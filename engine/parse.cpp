@@ -13,10 +13,11 @@ namespace {
 // later is not found, and one that runs past is cut there.
 constexpr std::size_t kNumberScan = 63;
 
-// The words are scanned up to the query's NUL, which every caller provides;
-// the byte that ends a word answers both questions in one table load.
-const char* SkipSpace(const char* p) noexcept {
-    while (IsSpace(*p)) ++p;
+// The query is read in [begin, end) and needs no NUL after it, so that a
+// host can hand over a buffer of known length as it stands; a NUL inside
+// ends the query there, as it ends a C string.
+const char* SkipSpace(const char* p, const char* end) noexcept {
+    while (p < end && IsSpace(*p)) ++p;
     return p;
 }
 
@@ -29,11 +30,13 @@ int ParseNumber(const char* start, const char* end, double* value, const char** 
     return 1;
 }
 
-int NextWord(const char** cursor, const char** wordStart, const char** wordEnd) noexcept {
-    const char* p = SkipSpace(*cursor);
-    if (*p == '\0') return 0;
+// The next word after *cursor: [*wordStart, *wordEnd), ending at white
+// space, a NUL or the query's end. Returns 0 when there is none.
+int NextWord(const char** cursor, const char* end, const char** wordStart, const char** wordEnd) noexcept {
+    const char* p = SkipSpace(*cursor, end);
+    if (p == end || *p == '\0') return 0;
     *wordStart = p;
-    while (!EndsWord(*p)) ++p;
+    while (p < end && !EndsWord(*p)) ++p;
     *wordEnd = p;
     *cursor = p;
     return 1;
@@ -42,15 +45,17 @@ int NextWord(const char** cursor, const char** wordStart, const char** wordEnd) 
 // "to" is matched as a bare prefix and always takes two bytes: "tomi" reads
 // the target "mi". "->" must stand apart from the source word. *word is the
 // target word, empty when there is none.
-int ParseUnitsAndArrow(const char** cursor, const UnitDef** to, QueryWord* word) noexcept {
-    const char* p = SkipSpace(*cursor);
-    if (p[0] == '-' && p[1] == '>') {
-        p += 2;
-    } else if (ToLower(p[0]) == 't' && ToLower(p[1]) == 'o') {
-        p += 2;
+int ParseUnitsAndArrow(const char** cursor, const char* end, const UnitDef** to, QueryWord* word) noexcept {
+    const char* p = SkipSpace(*cursor, end);
+    if (end - p >= 2) {
+        if (p[0] == '-' && p[1] == '>') {
+            p += 2;
+        } else if (ToLower(p[0]) == 't' && ToLower(p[1]) == 'o') {
+            p += 2;
+        }
     }
     word->begin = word->end = p;
-    if (!NextWord(&p, &word->begin, &word->end)) return 0;
+    if (!NextWord(&p, end, &word->begin, &word->end)) return 0;
     *cursor = p;
     *to = FindUnit(word->begin, static_cast<std::size_t>(word->end - word->begin));
     return *to != nullptr;
@@ -99,7 +104,7 @@ int ParseQuery(const char* query, const char* end, double* value, const UnitDef*
 
     const char* word1 = nullptr;
     const char* word1End = nullptr;
-    if (!NextWord(&cursor, &word1, &word1End)) {
+    if (!NextWord(&cursor, end, &word1, &word1End)) {
         SetError(errorText, kErrorNoUnit);
         return 0;
     }
@@ -110,7 +115,7 @@ int ParseQuery(const char* query, const char* end, double* value, const UnitDef*
     const char* afterWord2 = cursor;
     // Most words begin no two-word name: skip building that key for them.
     if (MayBeginTwoWordUnit(word1, static_cast<std::size_t>(word1End - word1)) &&
-        NextWord(&afterWord2, &word2, &word2End)) {
+        NextWord(&afterWord2, end, &word2, &word2End)) {
         source = FindTwoWordUnit(word1, word1End, word2, word2End);
         if (source != nullptr) {
             cursor = afterWord2;
@@ -127,7 +132,7 @@ int ParseQuery(const char* query, const char* end, double* value, const UnitDef*
     }
 
     const UnitDef* target = nullptr;
-    if (!ParseUnitsAndArrow(&cursor, &target, targetWord)) {
+    if (!ParseUnitsAndArrow(&cursor, end, &target, targetWord)) {
         SetError(errorText, kErrorBadUnits);
         return 0;
     }

@@ -22,7 +22,8 @@ inline constexpr char kErrorBadUnits[] = "could not parse units or arrow";
 int ParseQuery(const char* query, double* value, const UnitDef** from, const UnitDef** to,
                char* errorText) noexcept;
 
-// The same for a query whose end, its first NUL, is known.
+// The same for the query in [query, end), with no NUL needed after it: the
+// query ends at end or at a NUL before it, whichever comes first.
 int ParseQuery(const char* query, const char* end, double* value, const UnitDef** from,
                const UnitDef** to, char* errorText) noexcept;
 

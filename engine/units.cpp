@@ -273,6 +273,14 @@ constexpr const char* kCategoryNames[] = {
     "pressure", "energy", "power", "time",   "angle", "data",
 };
 
+constexpr bool NoCategoryNameLonger(std::size_t limit) {
+    for (const char* name : kCategoryNames) {
+        if (Length(name) > limit) return false;
+    }
+    return true;
+}
+static_assert(NoCategoryNameLonger(kLongestCategoryName), "kLongestCategoryName bounds every category word");
+
 // Whether the first n bytes of text, lower-cased, are the name. Most
 // queries are in lower case: a byte equal as it stands needs no lowering.
 bool MatchesName(const char* name, const char* text, std::size_t n) noexcept {

@@ -50,6 +50,10 @@ const UnitDef* FindUnit(const char* text, std::size_t length) noexcept;
 // the first word of a two-word name ("fl" of "fl oz").
 bool MayBeginTwoWordUnit(const char* word, std::size_t length) noexcept;
 
+// No category word is longer (checked against the words where they are
+// defined).
+inline constexpr std::size_t kLongestCategoryName = 11;
+
 // Display word of a category ("length", ...); "unknown" outside 1..12.
 const char* CategoryName(std::int32_t category) noexcept;
 

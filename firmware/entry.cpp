@@ -1,5 +1,6 @@
-// The 8-bit entry for firmware: the engine's answer to the query as given,
-// cut to the query limit as the wide entry cuts it.
+// The 8-bit entries for firmware: the engine's answer to the query as given,
+// cut to the query limit as the wide entry cuts it. The query is read where
+// it is, never copied: the engine needs no NUL after it.
 #include "aiconverter_text.h"
 
 #include <cstring>
@@ -8,26 +9,41 @@
 
 #include "engine/convert.h"
 
-static_assert(AICONVERTER_TEXT_ANSWER_CAPACITY == aiconv::kResultTextSize, "the answer buffer the header promises");
 static_assert(AICONVERTER_TEXT_QUERY_LIMIT == AICONVERTER_QUERY_LIMIT, "both entries read as much of a query");
+static_assert(AICONVERTER_TEXT_ANSWER_CAPACITY > aiconv::kLongestAnswer, "the capacity the header promises holds every answer");
 
 namespace {
 
 constexpr std::size_t kQueryLimit = AICONVERTER_TEXT_QUERY_LIMIT;
 
-// Mutable: a query longer than the limit, cut to it. Only such queries are
-// copied; the rest are read where they are.
-char LongQueryCut[kQueryLimit + 1];
+// Mutable: AIConverterText's last answer. The reentrant entry uses none.
+char LastAnswer[aiconv::kResultTextSize];
 
 }  // namespace
 
+extern "C" size_t AIConverterTextInto(const char* query, size_t queryLength, char* answer, size_t capacity) {
+    if (queryLength > kQueryLimit) queryLength = kQueryLimit;
+    if (query == nullptr) queryLength = 0;
+    // The engine writes a number in place with room to spare: straight into
+    // a buffer that has that room, through the stack into a smaller one.
+    if (answer != nullptr && capacity >= aiconv::kResultTextSize) {
+        return aiconv::ConvertQuery(query, queryLength, answer);
+    }
+    char whole[aiconv::kResultTextSize];
+    const std::size_t length = aiconv::ConvertQuery(query, queryLength, whole);
+    if (answer != nullptr && capacity > 0) {
+        const std::size_t kept = length < capacity ? length : capacity - 1;
+        std::memcpy(answer, whole, kept);
+        answer[kept] = '\0';
+    }
+    return length;
+}
+
 extern "C" const char* AIConverterText(const char* query) {
-    std::size_t answerLength = 0;
-    if (query == nullptr) return aiconv::ConvertQuery(nullptr, 0, &answerLength);
     std::size_t length = 0;
-    while (length <= kQueryLimit && query[length] != '\0') ++length;
-    if (length <= kQueryLimit) return aiconv::ConvertQuery(query, length, &answerLength);
-    std::memcpy(LongQueryCut, query, kQueryLimit);
-    LongQueryCut[kQueryLimit] = '\0';
-    return aiconv::ConvertQuery(LongQueryCut, kQueryLimit, &answerLength);
+    if (query != nullptr) {
+        while (length < kQueryLimit && query[length] != '\0') ++length;
+    }
+    aiconv::ConvertQuery(query, length, LastAnswer);
+    return LastAnswer;
 }

@@ -9,6 +9,7 @@
 #include <cstring>
 #include <string>
 
+#include "engine/convert.h"
 #include "engine/number_text.h"
 #include "engine/units.h"
 
@@ -53,6 +54,8 @@ inline bool IsQuantity(const std::string& text) {
 
 inline void CheckAnswer(const std::string& answer) {
     if (answer.find_first_of("\r\n") != std::string::npos) Fail("line break", answer);
+    // Firmware sizes its answer buffers by this promise.
+    if (answer.size() > aiconv::kLongestAnswer) Fail("longer than kLongestAnswer", answer);
     const std::string prefix = "ERROR: ";
     if (answer.compare(0, prefix.size(), prefix) == 0) {
         const std::string message = answer.substr(prefix.size());

@@ -12,14 +12,14 @@ wchar_t WideResultText[AICONVERTER_ANSWER_CAPACITY];
 }  // namespace
 
 extern "C" const wchar_t* AICONVERTER_CALL AIConverter(const wchar_t* query) {
+    char answer[aiconv::kResultTextSize];
     std::size_t answerLength = 0;
-    const char* answer = nullptr;
     if (query == nullptr) {
-        answer = aiconv::ConvertQuery(nullptr, 0, &answerLength);
+        answerLength = aiconv::ConvertQuery(nullptr, 0, answer);
     } else {
         char queryText[AICONVERTER_QUERY_LIMIT + 1];
         const std::size_t length = aiconv::WideToCodePage(query, queryText, sizeof queryText);
-        answer = aiconv::ConvertQuery(queryText, length, &answerLength);
+        answerLength = aiconv::ConvertQuery(queryText, length, answer);
     }
     aiconv::AnswerToWide(answer, answerLength, WideResultText, AICONVERTER_ANSWER_CAPACITY);
     return WideResultText;

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <clocale>
+#include <cstring>
 #include <string>
 
 #include "engine/convert.h"
@@ -38,7 +39,11 @@ TEST_F(CommaDecimalLocale, AnswersAreUnchanged) {
         {"72 fahrenheit to c", "72 fahrenheit -> 22.222222 c"},
         {"1.5e3 M TO KM", "1500 m -> 1.5 km"},
     };
-    for (const auto& c : cases) EXPECT_STREQ(aiconv::ConvertQuery(c.query), c.answer) << c.query;
+    for (const auto& c : cases) {
+        char answer[aiconv::kResultTextSize];
+        aiconv::ConvertQuery(c.query, std::strlen(c.query), answer);
+        EXPECT_STREQ(answer, c.answer) << c.query;
+    }
 }
 
 }  // namespace

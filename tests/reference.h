@@ -8,9 +8,17 @@
 #include <cstring>
 #include <string>
 
+#include "engine/convert.h"
 #include "engine/units.h"
 
 namespace aiconv_test {
+
+// The engine's answer to a NUL-terminated query (or null).
+inline std::string Answer(const char* query) {
+    char text[aiconv::kResultTextSize];
+    aiconv::ConvertQuery(query, query != nullptr ? std::strlen(query) : 0, text);
+    return text;
+}
 
 // A double's bits, to compare readings exactly (-0 and 0 differ).
 inline std::uint64_t Bits(double x) {

@@ -11,24 +11,28 @@
 
 namespace {
 
-// Mutable: the query of the next call, written by the host.
+// Mutable: the query of the next call, written by the host, and the answer
+// of the last, read by it.
 char QueryText[AICONVERTER_QUERY_LIMIT + 1];
+char AnswerText[aiconv::kResultTextSize];
 
 }  // namespace
 
 AICONV_WASM_EXPORT("aiconv_query_buffer") char* QueryBuffer() { return QueryText; }
 
 // The answer for the `length` bytes in the query buffer (the host stops at a
-// NUL and writes one after them).
+// NUL).
 AICONV_WASM_EXPORT("aiconv_convert") const char* Convert(unsigned length) {
     if (length > AICONVERTER_QUERY_LIMIT) length = AICONVERTER_QUERY_LIMIT;
-    QueryText[length] = '\0';
-    std::size_t answerLength = 0;
-    return aiconv::ConvertQuery(QueryText, length, &answerLength);
+    aiconv::ConvertQuery(QueryText, length, AnswerText);
+    return AnswerText;
 }
 
 // The answer to a null query, as the library gives it.
-AICONV_WASM_EXPORT("aiconv_convert_null") const char* ConvertNull() { return aiconv::ConvertQuery(nullptr); }
+AICONV_WASM_EXPORT("aiconv_convert_null") const char* ConvertNull() {
+    aiconv::ConvertQuery(nullptr, 0, AnswerText);
+    return AnswerText;
+}
 
 AICONV_WASM_EXPORT("aiconv_unit_count") unsigned UnitCount() { return aiconv::kUnitCount; }
 AICONV_WASM_EXPORT("aiconv_unit_name") const char* UnitName(unsigned row) {

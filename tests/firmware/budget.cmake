@@ -1,7 +1,8 @@
-# Flash and RAM of the engine's own objects, as linked: the input sections
-# from libaiconv_engine.a that --gc-sections kept, read from the link map.
-# Fails past a budget; also reports the whole program's figures.
-# -DMAP=file.map -DCPU=name -DFLASH_BUDGET=bytes -DRAM_BUDGET=bytes
+# Flash and RAM of everything the firmware library adds, as linked: the
+# input sections from the engine's and the entries' archives that
+# --gc-sections kept, read from the link map. Fails past a budget; also
+# reports the whole program's figures.
+# -DMAP=file.map -DCPU=name -DWHAT=text -DFLASH_BUDGET=bytes -DRAM_BUDGET=bytes
 file(READ ${MAP} map)
 string(FIND "${map}" "Linker script and memory map" start)
 string(SUBSTRING "${map}" ${start} -1 map)  # what was kept, not what was discarded
@@ -12,7 +13,7 @@ set(constants 0)
 set(data 0)
 set(bss 0)
 foreach(section IN LISTS sections)
-  if(NOT section MATCHES "libaiconv_engine\\.a\\(")
+  if(NOT section MATCHES "lib(aiconv_engine|aiconverter_firmware_code)\\.a\\(")
     continue()
   endif()
   string(REGEX MATCH "\n (\\.[A-Za-z0-9_.$]+)[ \n]+0x[0-9a-f]+ +0x([0-9a-f]+)" _ "${section}")
@@ -30,7 +31,7 @@ foreach(section IN LISTS sections)
 endforeach()
 math(EXPR flash "${code} + ${constants} + ${data}")
 math(EXPR ram "${data} + ${bss}")
-message(STATUS "${CPU} engine: flash ${flash} bytes (${code} code, ${constants} constants, ${data} data; "
+message(STATUS "${CPU} ${WHAT}: flash ${flash} bytes (${code} code, ${constants} constants, ${data} data; "
                "budget ${FLASH_BUDGET}), RAM ${ram} bytes (${data} data, ${bss} bss; budget ${RAM_BUDGET})")
 
 # The whole program, for comparison: every output section's size.
@@ -49,11 +50,11 @@ foreach(output IN LISTS outputs)
   endif()
 endforeach()
 message(STATUS "${CPU} whole test program: flash ${whole_flash} bytes, RAM ${whole_ram} bytes "
-               "(with the golden set, libgcc and newlib-nano)")
+               "(with the test harness, libgcc and the C library)")
 
 if(code EQUAL 0)
-  message(FATAL_ERROR "no engine sections found in ${MAP}")
+  message(FATAL_ERROR "no sections of the firmware library found in ${MAP}")
 endif()
 if(flash GREATER FLASH_BUDGET OR ram GREATER RAM_BUDGET)
-  message(FATAL_ERROR "the engine is over its budget")
+  message(FATAL_ERROR "the firmware library is over its budget")
 endif()

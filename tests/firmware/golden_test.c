@@ -1,8 +1,10 @@
 /* The golden set on the target: each query, narrowed from UTF-8 to
  * Windows-1252 as the Linux library narrows wide text, goes through
- * AIConverterText and must give the native library's answer. Also measures
- * the deepest stack of a conversion by painting the stack first. Exits
- * non-zero on any difference, or when the stack passes its budget. */
+ * AIConverterText and through AIConverterTextInto (into a buffer of the
+ * promised capacity) and must give the native library's answer both ways.
+ * Also measures the deepest stack of a conversion by painting the stack
+ * first. Exits non-zero on any difference, or when the stack passes its
+ * budget. */
 #include <stddef.h>
 #include <stdint.h>
 #include <string.h>
@@ -36,8 +38,8 @@ static unsigned char ToByte(uint32_t c) {
     return '?';
 }
 
-/* UTF-8 in [p, end) to Windows-1252 in Query. */
-static void Narrow(const unsigned char* p, const unsigned char* end) {
+/* UTF-8 in [p, end) to Windows-1252 in Query; returns its length. */
+static size_t Narrow(const unsigned char* p, const unsigned char* end) {
     size_t n = 0;
     while (p < end && n < sizeof Query - 1) {
         uint32_t c = *p++;
@@ -47,6 +49,7 @@ static void Narrow(const unsigned char* p, const unsigned char* end) {
         Query[n++] = (char)ToByte(c);
     }
     Query[n] = '\0';
+    return n;
 }
 
 static uintptr_t StackPointer(void) {
@@ -68,24 +71,26 @@ int main(void) {
         const unsigned char* tab = memchr(p, '\t', (size_t)(end - p));
         const unsigned char* eol = memchr(p, '\n', (size_t)(end - p));
         if (tab == NULL || eol == NULL || tab > eol) break;
-        Narrow(p, tab);
+        const size_t queryLength = Narrow(p, tab);
         const size_t answerLength = (size_t)(eol - tab - 1);
         memcpy(Expected, tab + 1, answerLength < sizeof Expected ? answerLength : sizeof Expected - 1);
         Expected[answerLength < sizeof Expected ? answerLength : sizeof Expected - 1] = '\0';
         callSp = StackPointer();
         const char* answer = AIConverterText(Query);
-        if (strcmp(answer, Expected) == 0) {
+        char into[AICONVERTER_TEXT_ANSWER_CAPACITY];
+        const size_t intoLength = AIConverterTextInto(Query, queryLength, into, sizeof into);
+        if (strcmp(answer, Expected) == 0 && strcmp(into, Expected) == 0 && intoLength == answerLength) {
             ++passed;
-        } else {
-            if (++failed <= 10) {
-                HostWrite("differs: \"");
-                HostWrite(Query);
-                HostWrite("\" answers \"");
-                HostWrite(answer);
-                HostWrite("\", the golden set says \"");
-                HostWrite(Expected);
-                HostWrite("\"\n");
-            }
+        } else if (++failed <= 10) {
+            HostWrite("differs: \"");
+            HostWrite(Query);
+            HostWrite("\" answers \"");
+            HostWrite(answer);
+            HostWrite("\" (into a buffer: \"");
+            HostWrite(into);
+            HostWrite("\"), the golden set says \"");
+            HostWrite(Expected);
+            HostWrite("\"\n");
         }
         p = eol + 1;
     }
