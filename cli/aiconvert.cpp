@@ -9,6 +9,7 @@
 
 #include <cerrno>
 #include <clocale>
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -20,14 +21,15 @@
 #  include <fcntl.h>
 #  include <io.h>
 #else
-#  include <csignal>
 #  include <sys/ioctl.h>
 #  include <unistd.h>
 #endif
 
 #include "engine/parse.h"
 #include "hint.h"
+#include "line_reader.h"
 #include "notes.h"
+#include "terminal_text.h"
 #include "prompt.h"
 #include "unit_list.h"
 
@@ -112,18 +114,11 @@ int Failure(const char* what) {
     return kFailure;
 }
 
-// For the person at the terminal: the nearest unit names to the word that
-// matched none. Standard output stays the library's answer alone.
+// For the person at the terminal: what went wrong with the unit word.
+// Standard output stays the library's answer alone.
 void HintUnits(const std::string& query) {
-    const std::string word = aiconvert::UnmatchedUnit(query);
-    if (word.empty()) return;
-    const std::vector<std::string> names = aiconvert::NearestUnits(word);
-    std::string text = "aiconvert: no unit \"" + aiconvert::Printable(word) + "\"";
-    for (std::size_t i = 0; i < names.size(); ++i) {
-        text += i == 0 ? "; did you mean " : (i + 1 == names.size() ? " or " : ", ");
-        text += names[i];
-    }
-    std::fprintf(stderr, "%s%s\n", text.c_str(), names.empty() ? "" : "?");
+    const std::string hint = aiconvert::UnitHint(query);
+    if (!hint.empty()) std::fprintf(stderr, "aiconvert: %s\n", hint.c_str());
 }
 
 // For the person: a note on standard error for each unit word whose case as
@@ -229,6 +224,11 @@ int ConvertAtPrompt() {
         allConverted = allConverted && outcome == Outcome::kConverted;
     }
     aiconvert::ClosePrompt(prompt);
+    if (const int signal = aiconvert::PromptEndSignal(); signal != 0) {
+        // The history is saved: now end as the signal asked.
+        std::signal(signal, SIG_DFL);
+        std::raise(signal);
+    }
     if (status >= 0) return status;
     std::fputs("\n", stderr);
     return allConverted ? kAllConverted : kSomeError;
@@ -279,7 +279,8 @@ int main(int argc, char** argv) {
                              aiconvert::Printable(argv[2]).c_str());
                 return kSomeError;
             }
-        } else if (option == "--help" || option == "-h" || option == "--version" || option == "-V") {
+        } else if (option == "--help" || option == "-h" || option == "--version" || option == "-V" ||
+                   option == "--list-units") {
             return Usage("too many arguments for", argv[1]);
         } else {
             return Usage("unknown option", argv[1]);

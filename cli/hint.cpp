@@ -5,17 +5,27 @@
 #include <cstring>
 
 #include "engine/parse.h"
+#include "engine/text.h"
 #include "engine/units.h"
+#include "terminal_text.h"
 
 namespace aiconvert {
 namespace {
 
+// Only the first bytes of a query are offered to the number reading.
+constexpr std::size_t kNumberBytes = 63;
+
+// A word longer than every name by more than the edits allowed is near none.
+constexpr std::size_t kEditsAllowed = 2;
+
 std::string Lower(std::string word) {
-    for (char& c : word) {
-        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-    }
+    for (char& c : word) c = aiconv::ToLower(c);
     if (!word.empty() && word.back() == '.') word.pop_back();  // as the lookup does
     return word;
+}
+
+bool MayContinueNumber(char c) {
+    return (c >= '0' && c <= '9') || c == '.' || c == 'e' || c == 'E' || c == '+' || c == '-';
 }
 
 // Edits (insert, delete, replace, swap two neighbours) from a to b.
@@ -55,20 +65,43 @@ UnitWords ReadUnitWords(const std::string& query) {
         words.sourceRow = from->name;
         words.targetRow = to->name;
     }
+    // "1 kg ton": the arrow "to" taken from the front of the target word.
+    if (target.begin != nullptr && target.begin - text >= 3 && aiconv::ToLower(target.begin[-2]) == 't' &&
+        aiconv::ToLower(target.begin[-1]) == 'o' && aiconv::IsSpace(target.begin[-3])) {
+        words.arrowWord.assign(target.begin - 2, target.end);
+    }
+    words.numberCut = source.begin != nullptr && static_cast<std::size_t>(source.begin - text) == kNumberBytes &&
+                      MayContinueNumber(*source.begin);
     return words;
 }
 
-std::string UnmatchedUnit(const std::string& query) {
+std::string UnitHint(const std::string& query) {
     const UnitWords words = ReadUnitWords(query);
     if (!words.unitError) return "";
-    return words.targetReached ? words.target : words.source;
+    const std::string& word = words.targetReached ? words.target : words.source;
+    if (word.empty()) return "";
+    std::string text = "no unit \"" + Printable(word) + "\"";
+    if (words.targetReached && !words.arrowWord.empty()) {
+        return text + ": \"" + Printable(words.arrowWord) + "\" reads as the arrow \"to\" and \"" +
+               Printable(word) + "\"; write \"to " + Printable(words.arrowWord) + "\"";
+    }
+    if (!words.targetReached && words.numberCut) {
+        return text + ": a number is read to its 63rd character, and the rest of it was taken as the unit";
+    }
+    const std::vector<std::string> names = NearestUnits(word);
+    for (std::size_t i = 0; i < names.size(); ++i) {
+        text += i == 0 ? "; did you mean " : (i + 1 == names.size() ? " or " : ", ");
+        text += names[i];
+    }
+    return names.empty() ? text : text + "?";
 }
 
 std::vector<std::string> NearestUnits(const std::string& word) {
     const std::string key = Lower(word);
+    if (key.size() > aiconv::kLongestUnitName + kEditsAllowed) return {};
     // One edit for short words, two for longer ones: beyond that a "hint"
     // is a guess.
-    const std::size_t limit = key.size() <= 3 ? 1 : 2;
+    const std::size_t limit = key.size() <= 3 ? 1 : kEditsAllowed;
     std::vector<std::pair<std::size_t, std::string>> near;
     for (const aiconv::UnitDef* row = aiconv::UnitTable; row->name != nullptr; ++row) {
         const std::size_t d = Distance(key, row->name);

@@ -1,15 +1,9 @@
 #include "notes.h"
 
-#include <climits>
-#include <cstdio>
-#include <cstring>
-#include <cwchar>
-#include <cwctype>
+#include "terminal_text.h"
 
 namespace aiconvert {
 namespace {
-
-constexpr std::size_t kShownCharacters = 40;
 
 bool IsUpper(char c) { return c >= 'A' && c <= 'Z'; }
 bool IsLower(char c) { return c >= 'a' && c <= 'z'; }
@@ -71,60 +65,8 @@ bool Applies(Meant meant, const std::string& typed) {
     return false;
 }
 
-void AppendEscaped(std::string* out, unsigned char c) {
-    switch (c) {
-    case '\t': *out += "\\t"; return;
-    case '\n': *out += "\\n"; return;
-    case '\r': *out += "\\r"; return;
-    default: break;
-    }
-    char text[5];
-    std::snprintf(text, sizeof text, "\\x%02x", c);
-    *out += text;
-}
-
 }  // namespace
 
-std::string Printable(const std::string& word) {
-    std::string out;
-    std::mbstate_t state{};
-    std::size_t shown = 0;
-    std::size_t at = 0;
-    while (at < word.size()) {
-        if (shown == kShownCharacters) {
-            // An ellipsis where the locale can write one.
-            char bytes[MB_LEN_MAX];
-            std::mbstate_t fresh{};
-            const std::size_t n = std::wcrtomb(bytes, L'\u2026', &fresh);
-            out += n == static_cast<std::size_t>(-1) ? std::string("...") : std::string(bytes, n);
-            break;
-        }
-        wchar_t c = 0;
-        const std::size_t n = std::mbrtowc(&c, word.data() + at, word.size() - at, &state);
-        if (n == static_cast<std::size_t>(-1) || n == static_cast<std::size_t>(-2) || n == 0) {
-            // Not a character of this encoding (or a NUL): one byte, shown as '?'.
-            if (n == 0) {
-                AppendEscaped(&out, 0);
-            } else {
-                out += '?';
-            }
-            state = std::mbstate_t{};
-            at += 1;
-        } else {
-            const auto byte = static_cast<unsigned char>(word[at]);
-            if (n == 1 && (byte < 0x20 || byte == 0x7f)) {
-                AppendEscaped(&out, byte);
-            } else if (std::iswcntrl(static_cast<std::wint_t>(c))) {
-                out += '?';  // C1 controls and the like: no byte of them reaches the terminal
-            } else {
-                out.append(word, at, n);
-            }
-            at += n;
-        }
-        ++shown;
-    }
-    return out;
-}
 
 std::string CaseNote(const std::string& typed, const std::string& row) {
     std::string word = typed;

@@ -1,66 +1,108 @@
 #include "prompt.h"
 
 #include <cerrno>
+#include <csignal>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <cwchar>
 #include <string>
 #include <vector>
 
-#include "engine/units.h"
+#include "line_reader.h"
 
 #if defined(AICONV_HAVE_LIBEDIT)
 #  include <histedit.h>
 #  include <sys/stat.h>
+#  include <unistd.h>
+
+#  include "engine/text.h"
+#  include "engine/units.h"
+#  include "history.h"
 #endif
 
 namespace aiconvert {
+
+namespace {
+
+// Set by SIGHUP or SIGTERM while the prompt is open.
+volatile std::sig_atomic_t EndSignal = 0;
+
+}  // namespace
+
+int PromptEndSignal() { return EndSignal; }
 
 #if defined(AICONV_HAVE_LIBEDIT)
 
 namespace {
 
 constexpr char kPromptText[] = "> ";
-constexpr int kHistorySize = 1000;
 
 const char* PromptText(EditLine*) { return kPromptText; }
+
+void OnEndSignal(int signal) { EndSignal = signal; }
 
 bool IsBlank(char c) { return c == ' ' || c == '\t'; }
 
 bool StartsWithIgnoringCase(const char* name, const std::string& prefix) {
     for (std::size_t i = 0; i < prefix.size(); ++i) {
-        char c = prefix[i];
-        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-        if (name[i] != c) return false;
+        if (name[i] != aiconv::ToLower(prefix[i])) return false;
     }
     return true;
 }
 
-// What Tab may add at the cursor: for each unit name that the word before
-// the cursor begins (or, for a two-word name, the two words before it), the
-// rest of that name.
+bool IsArrow(const std::string& word) {
+    return word == "->" || (word.size() == 2 && aiconv::ToLower(word[0]) == 't' && aiconv::ToLower(word[1]) == 'o');
+}
+
+std::vector<std::string> Words(const std::string& text) {
+    std::vector<std::string> words;
+    for (std::size_t at = 0; at < text.size();) {
+        while (at < text.size() && IsBlank(text[at])) ++at;
+        const std::size_t start = at;
+        while (at < text.size() && !IsBlank(text[at])) ++at;
+        if (at > start) words.push_back(text.substr(start, at - start));
+    }
+    return words;
+}
+
+// What Tab may add at the cursor: the rest of each unit name that the parser
+// would accept where the word stands and that the word begins. After the
+// number: any name; the word after that: the second word of a two-word name
+// begun by the first, or a target name; after the source and an arrow: a
+// one-word target name (a target is one word). Elsewhere nothing.
 std::vector<std::string> Completions(const std::string& before) {
     std::size_t start = before.size();
     while (start > 0 && !IsBlank(before[start - 1])) --start;
     const std::string word = before.substr(start);
-    std::size_t previousEnd = start;
-    while (previousEnd > 0 && IsBlank(before[previousEnd - 1])) --previousEnd;
-    std::size_t previousStart = previousEnd;
-    while (previousStart > 0 && !IsBlank(before[previousStart - 1])) --previousStart;
-    const std::string twoWords = before.substr(previousStart, previousEnd - previousStart) + " " + word;
+    const std::vector<std::string> earlier = Words(before.substr(0, start));
+    const std::size_t at = earlier.size();  // the number is word 0
+    std::size_t target = 2;                  // after a one-word source
+    if (at >= 3) {
+        const std::string pair = earlier[1] + " " + earlier[2];
+        const aiconv::UnitDef* row = aiconv::FindUnit(pair.c_str(), pair.size());
+        if (row != nullptr && std::strchr(row->name, ' ') != nullptr) target = 3;
+    }
+    const bool arrow = at > target && IsArrow(earlier[target]);
+    if (arrow) ++target;
 
-    // The two words before the cursor beginning a two-word name ("fl o")
-    // mean that name; else any name the word begins.
     std::vector<std::string> rests;
-    if (previousStart < previousEnd) {
+    if (at == 2 && aiconv::MayBeginTwoWordUnit(earlier[1].c_str(), earlier[1].size())) {
+        const std::string twoWords = earlier[1] + " " + word;
         for (const aiconv::UnitDef* row = aiconv::UnitTable; row->name != nullptr; ++row) {
             if (std::strlen(row->name) >= twoWords.size() && StartsWithIgnoringCase(row->name, twoWords)) {
                 rests.emplace_back(row->name + twoWords.size());
             }
         }
     }
-    if (!rests.empty() || word.empty()) return rests;
+    // A two-word name the parser would read first, the rest being the target.
+    if (!rests.empty() || (at != 1 && at != target) || word.empty()) return rests;
     for (const aiconv::UnitDef* row = aiconv::UnitTable; row->name != nullptr; ++row) {
-        if (std::strlen(row->name) >= word.size() && StartsWithIgnoringCase(row->name, word)) {
+        const bool twoWordName = std::strchr(row->name, ' ') != nullptr;
+        // Without an arrow, a target that begins with "to" reads as the arrow.
+        const bool readsAsArrow = at == target && !arrow && row->name[0] == 't' && row->name[1] == 'o';
+        if ((at == 1 || (!twoWordName && !readsAsArrow)) && std::strlen(row->name) >= word.size() &&
+            StartsWithIgnoringCase(row->name, word)) {
             rests.emplace_back(row->name + word.size());
         }
     }
@@ -84,21 +126,94 @@ unsigned char Complete(EditLine* el, int) {
         return CC_REFRESH;
     }
     // Nothing in common to add: show the names that would fit.
-    const std::string word = before.substr(before.find_last_of(" \t") == std::string::npos
-                                               ? 0
-                                               : before.find_last_of(" \t") + 1);
+    const std::size_t blank = before.find_last_of(" \t");
+    const std::string word = before.substr(blank == std::string::npos ? 0 : blank + 1);
     std::string list = "\n";
     for (const std::string& rest : rests) list += "  " + word + rest;
     std::fprintf(stderr, "%s\n", list.c_str());
     return CC_REDISPLAY;
 }
 
-// Ctrl-C abandons the line: the terminal sends it as a key, not a signal.
+struct PromptData {
+    bool interrupted = false;
+    std::size_t keep = 0;
+    // Decoding the terminal's bytes: the state of a character begun, and a
+    // byte to read again after a sequence it broke off.
+    std::mbstate_t state{};
+    bool partial = false;
+    int again = -1;
+};
+
+// Ctrl-C abandons the line: it reaches the editor as a key, not a signal.
 unsigned char Interrupt(EditLine* el, int) {
-    bool* interrupted = nullptr;
-    el_get(el, EL_CLIENTDATA, &interrupted);
-    *interrupted = true;
+    PromptData* data = nullptr;
+    el_get(el, EL_CLIENTDATA, &data);
+    data->interrupted = true;
     return CC_NEWLINE;
+}
+
+// Reads the terminal's bytes for the editor, one character at a time. A
+// byte that is not text in the locale's encoding becomes '?', as aiconvert
+// makes of it in a pipe: the editor's own reader would drop it silently and
+// convert another query than the one typed. Past `keep` bytes a line takes
+// no more text. Returns 0, as at the end of input, once SIGHUP or SIGTERM
+// has come.
+int ReadKey(EditLine* el, wchar_t* key) {
+    PromptData* data = nullptr;
+    el_get(el, EL_CLIENTDATA, &data);
+    for (;;) {
+        int byte = data->again;
+        data->again = -1;
+        if (byte < 0) {
+            if (EndSignal != 0) return 0;
+            unsigned char c = 0;
+            const ssize_t n = read(STDIN_FILENO, &c, 1);
+            if (n == 0) return 0;
+            if (n < 0) {
+                if (errno == EINTR) continue;
+                return -1;
+            }
+            byte = c;
+        }
+        const char c = static_cast<char>(byte);
+        wchar_t wide = 0;
+        const std::size_t n = std::mbrtowc(&wide, &c, 1, &data->state);
+        if (n == static_cast<std::size_t>(-2)) {
+            data->partial = true;
+            continue;
+        }
+        if (n == static_cast<std::size_t>(-1)) {
+            data->state = std::mbstate_t{};
+            // The bytes before this one become '?'; this one starts afresh.
+            if (data->partial) data->again = byte;
+            data->partial = false;
+            wide = L'?';
+        } else {
+            data->partial = false;
+        }
+        const LineInfo* line = el_line(el);
+        const bool text = wide >= 0x20 && wide != 0x7f;
+        if (text && static_cast<std::size_t>(line->lastchar - line->buffer) >= data->keep) continue;
+        *key = wide;
+        return 1;
+    }
+}
+
+// The terminal's signal keys are off while a line is edited, so that Ctrl-C
+// is a key; Ctrl-Z and Ctrl-\ still do what the terminal would: suspend
+// (fg then shows the line again, as it was) and quit.
+unsigned char Suspend(EditLine* el, int) {
+    el_set(el, EL_PREP_TERM, 0);
+    std::raise(SIGTSTP);
+    el_set(el, EL_PREP_TERM, 1);
+    return CC_REDISPLAY;
+}
+
+unsigned char Quit(EditLine* el, int) {
+    el_set(el, EL_PREP_TERM, 0);
+    std::raise(SIGQUIT);
+    el_set(el, EL_PREP_TERM, 1);  // where SIGQUIT is ignored
+    return CC_REFRESH;
 }
 
 // $XDG_STATE_HOME/aiconvert/history, else ~/.local/state/aiconvert/history;
@@ -128,28 +243,50 @@ struct PromptState {
     History* history = nullptr;
     HistEvent event{};
     std::string historyFile;
-    bool interrupted = false;
+    std::vector<std::string> added;  // this session's lines, saved on close
+    PromptData data;
+    struct sigaction hangUp {};
+    struct sigaction terminate {};
 };
 
-PromptState* OpenPrompt(std::size_t) {
+PromptState* OpenPrompt(std::size_t keep) {
     auto* prompt = new PromptState;
+    prompt->data.keep = keep;
     prompt->history = history_init();
-    history(prompt->history, &prompt->event, H_SETSIZE, kHistorySize);
+    history(prompt->history, &prompt->event, H_SETSIZE, static_cast<int>(kHistoryEntries));
     history(prompt->history, &prompt->event, H_SETUNIQUE, 1);
     prompt->historyFile = HistoryFile();
-    if (!prompt->historyFile.empty()) history(prompt->history, &prompt->event, H_LOAD, prompt->historyFile.c_str());
+    if (!prompt->historyFile.empty()) {
+        for (const std::string& entry : LoadHistory(prompt->historyFile, keep)) {
+            history(prompt->history, &prompt->event, H_ENTER, entry.c_str());
+        }
+    }
+
+    // Closing the terminal or being asked to end: save the history first.
+    // No SA_RESTART, so that a read in progress returns.
+    struct sigaction end {};
+    end.sa_handler = OnEndSignal;
+    sigemptyset(&end.sa_mask);
+    sigaction(SIGHUP, &end, &prompt->hangUp);
+    sigaction(SIGTERM, &end, &prompt->terminate);
 
     EditLine* el = el_init("aiconvert", stdin, stderr, stderr);
     prompt->el = el;
-    el_set(el, EL_CLIENTDATA, &prompt->interrupted);
+    el_set(el, EL_CLIENTDATA, &prompt->data);
+    el_set(el, EL_GETCFN, ReadKey);
     el_set(el, EL_EDITOR, "emacs");
     el_set(el, EL_PROMPT, PromptText);
     el_set(el, EL_HIST, history, prompt->history);
-    el_set(el, EL_SIGNAL, 1);  // a resized or suspended terminal is handled
-    // Ctrl-C reaches the editor as a key, which abandons the line.
+    el_set(el, EL_SIGNAL, 1);  // the terminal restored around a signal, a resize followed
+    // Ctrl-C reaches the editor as a key, which abandons the line; the
+    // other signal keys are keys too, and do what the terminal would.
     el_set(el, EL_SETTY, "-d", "-isig", nullptr);
     el_set(el, EL_ADDFN, "aiconvert-interrupt", "abandon the line", Interrupt);
     el_set(el, EL_BIND, "^C", "aiconvert-interrupt", nullptr);
+    el_set(el, EL_ADDFN, "aiconvert-suspend", "suspend, as the terminal would", Suspend);
+    el_set(el, EL_BIND, "^Z", "aiconvert-suspend", nullptr);
+    el_set(el, EL_ADDFN, "aiconvert-quit", "quit, as the terminal would", Quit);
+    el_set(el, EL_BIND, "^\\", "aiconvert-quit", nullptr);
     el_set(el, EL_ADDFN, "aiconvert-complete", "complete a unit name", Complete);
     el_set(el, EL_BIND, "^I", "aiconvert-complete", nullptr);
     // The keys people expect from other line editors.
@@ -162,26 +299,37 @@ PromptState* OpenPrompt(std::size_t) {
 }
 
 PromptResult ReadPrompt(PromptState* prompt, std::string* line) {
-    prompt->interrupted = false;
+    prompt->data.interrupted = false;
     int count = 0;
     const char* text = el_gets(prompt->el, &count);
     line->clear();
+    if (EndSignal != 0) return PromptResult::kEnd;  // a line cut short is not a query
     if (text != nullptr && count > 0) line->assign(text, static_cast<std::size_t>(count));
     while (!line->empty() && (line->back() == '\n' || line->back() == '\r')) line->pop_back();
-    if (prompt->interrupted) {
+    if (line->size() > prompt->data.keep) line->resize(prompt->data.keep);
+    if (prompt->data.interrupted) {
         std::fputs("^C\n", stderr);  // the abandoned line stays on the screen, as typed
         return PromptResult::kInterrupted;
     }
     if (text == nullptr || count <= 0) return count < 0 ? PromptResult::kFailed : PromptResult::kEnd;
-    if (!line->empty()) history(prompt->history, &prompt->event, H_ENTER, line->c_str());
+    if (!line->empty()) {
+        history(prompt->history, &prompt->event, H_ENTER, line->c_str());
+        prompt->added.push_back(*line);
+    }
     return PromptResult::kLine;
 }
 
 void ClosePrompt(PromptState* prompt) {
-    // Never fatal: a history that cannot be written is only not kept.
-    if (!prompt->historyFile.empty()) history(prompt->history, &prompt->event, H_SAVE, prompt->historyFile.c_str());
     el_end(prompt->el);
     history_end(prompt->history);
+    // Never fatal: a history that cannot be written is only not kept.
+    if (!prompt->historyFile.empty() && !prompt->added.empty() &&
+        !SaveHistory(prompt->historyFile, prompt->added, prompt->data.keep)) {
+        std::fprintf(stderr, "aiconvert: history not saved in %s: %s\n", prompt->historyFile.c_str(),
+                     std::strerror(errno));
+    }
+    sigaction(SIGHUP, &prompt->hangUp, nullptr);
+    sigaction(SIGTERM, &prompt->terminate, nullptr);
     delete prompt;
 }
 
@@ -206,17 +354,5 @@ void ClosePrompt(PromptState* prompt) { delete prompt; }
 const char* PromptKind() { return "plain"; }
 
 #endif
-
-bool ReadPlainLine(std::FILE* in, std::size_t keep, std::string* line) {
-    line->clear();
-    bool any = false;
-    for (int c; (c = std::getc(in)) != EOF;) {
-        any = true;
-        if (c == '\n') break;
-        if (line->size() < keep) line->push_back(static_cast<char>(c));
-    }
-    if (!line->empty() && line->back() == '\r') line->pop_back();
-    return any && !std::ferror(in);
-}
 
 }  // namespace aiconvert

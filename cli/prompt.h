@@ -3,7 +3,7 @@
 // libedit, else plain lines behind a prompt.
 #pragma once
 
-#include <cstdio>
+#include <cstddef>
 #include <string>
 
 namespace aiconvert {
@@ -18,17 +18,18 @@ enum class PromptResult {
 struct PromptState;
 
 // Opens the prompt on standard input, echoing and prompting on standard
-// error so that standard output holds answers alone. `keep` bounds a
-// plain line's length. Close saves the history.
+// error so that standard output holds answers alone. A line is kept to its
+// first `keep` bytes, in the history too. The bytes typed reach the line as
+// they are; one that is not text in the terminal's encoding becomes '?', as
+// from a pipe. SIGHUP and SIGTERM end the prompt as the end of input does.
+// Close saves the history.
 PromptState* OpenPrompt(std::size_t keep);
 PromptResult ReadPrompt(PromptState* prompt, std::string* line);
 void ClosePrompt(PromptState* prompt);
 
-// Reads one line without its end (a line feed, or CR LF). Keeps its first
-// `keep` bytes and drops the rest unstored, so a line of any length takes
-// bounded memory. False at the end of input, or when reading failed
-// (std::ferror tells which).
-bool ReadPlainLine(std::FILE* in, std::size_t keep, std::string* line);
+// The signal (SIGHUP, SIGTERM) that ended the prompt, or 0. The caller
+// ends by it once the history is saved.
+int PromptEndSignal();
 
 // "libedit" when lines are edited, else "plain".
 const char* PromptKind();

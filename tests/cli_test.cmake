@@ -47,6 +47,21 @@ expect(1 "${bad}" STDERR "^aiconvert: no unit \"Mille\"; did you mean mile or mi
 expect(1 "${bad}" STDERR "^aiconvert: no unit \"fl\"; did you mean " ARGS 1 ml to fl oz)
 expect(1 "${bad}" STDERR "^aiconvert: no unit \"parsec\"\n$" ARGS 10 km to parsec)
 expect(1 "${bad}" STDERR "^$" ARGS 10 km)
+# Where the parser read something else than the word typed, the hint says
+# what it read, not a fragment: a target beginning with "to" gives the arrow;
+# a number runs to its 63rd byte. A word far longer than any name has no
+# near names (and costs no search).
+expect(1 "${bad}" STDERR "^aiconvert: no unit \"n\": \"ton\" reads as the arrow \"to\" and \"n\"; write \"to ton\"\n$"
+    ARGS 1 kg ton)
+expect(1 "${bad}" STDERR "reads as the arrow \"to\" and \"rr\"; write \"to torr\"" ARGS 1 mbar torr)
+string(REPEAT "7" 70 digits70)
+expect(1 "${bad}" STDERR "^aiconvert: no unit \"7777777\": a number is read to its 63rd character" ARGS ${digits70} m to km)
+string(REPEAT "k" 5000 long_word)
+expect(1 "${bad}" STDERR "^aiconvert: no unit \"kkkk[k]*[^;]*\"\n$" ARGS 1 ${long_word} to m)
+# Format characters are escaped like control characters: a right-to-left
+# override would reorder the hint's text.
+string(ASCII 226 128 174 right_to_left_override)  # U+202E in UTF-8
+expect(1 "${bad}" STDERR "^aiconvert: no unit \"k\\\\u202em\"" ARGS "1 k${right_to_left_override}m to mi")
 expect(1 "ERROR: could not parse number\n" STDERR "^$" ARGS km to m)
 
 # Options as people type them; a negative number is a query.
@@ -62,6 +77,7 @@ endforeach()
 expect(2 "" STDERR "^aiconvert: unknown option --frobnicate\nusage:" ARGS --frobnicate)
 expect(2 "" STDERR "^aiconvert: unknown option -x\nusage:" ARGS -x 10 km to mi)
 expect(2 "" STDERR "^aiconvert: too many arguments for -h\n" ARGS -h 10)
+expect(2 "" STDERR "^aiconvert: too many arguments for --list-units\n" ARGS --list-units a b)
 
 # Notes where the case typed means another unit than the one read: one row
 # each, and spellings that need none. The answer itself never changes.
