@@ -5,55 +5,12 @@
 #include <cstring>
 #include <vector>
 
+#include "engine/text.h"
+#include "engine/unit_words.h"
 #include "engine/units.h"
 
 namespace aiconvert {
 namespace {
-
-// What each unit is, for the person reading the list. The US customary
-// measures are named as such: ton is the short ton, gal/qt/pt/cup/fl oz US
-// liquid measures; the data units count bits, b/byte is 8 of them.
-struct UnitWords {
-    const char* name;
-    const char* words;
-};
-
-constexpr UnitWords kWords[] = {
-    {"m", "metre"}, {"km", "kilometre"}, {"cm", "centimetre"}, {"mm", "millimetre"}, {"mi", "mile"},
-    {"yd", "yard"}, {"ft", "foot"}, {"in", "inch"}, {"nm", "nanometre"}, {"um", "micrometre"},
-    {"kg", "kilogram"}, {"g", "gram"}, {"mg", "milligram"}, {"lb", "pound"}, {"lbs", "pound"},
-    {"lbs.", "pound"}, {"oz", "ounce (avoirdupois)"}, {"ton", "US short ton"}, {"tonne", "metric ton"},
-    {"t", "metric ton"}, {"m3", "cubic metre"}, {"l", "litre"}, {"ml", "millilitre"},
-    {"gal", "US gallon"}, {"gallon", "US gallon"}, {"qt", "US quart"}, {"pt", "US pint"},
-    {"fl oz", "US fluid ounce"}, {"floz", "US fluid ounce"}, {"cup", "US cup"}, {"in3", "cubic inch"},
-    {"ft3", "cubic foot"}, {"m2", "square metre"}, {"km2", "square kilometre"},
-    {"cm2", "square centimetre"}, {"mm2", "square millimetre"}, {"ft2", "square foot"},
-    {"in2", "square inch"}, {"ac", "acre"}, {"ha", "hectare"}, {"m/s", "metre per second"},
-    {"km/h", "kilometre per hour"}, {"kph", "kilometre per hour"}, {"mph", "mile per hour"},
-    {"ft/s", "foot per second"}, {"knot", "nautical mile per hour"}, {"knots", "nautical mile per hour"},
-    {"kt", "knot"}, {"c", "degree Celsius"}, {"celsius", "degree Celsius"},
-    {"centigrade", "degree Celsius"}, {"f", "degree Fahrenheit"}, {"fahrenheit", "degree Fahrenheit"},
-    {"k", "kelvin"}, {"kelvin", "kelvin"}, {"pa", "pascal"}, {"kpa", "kilopascal"},
-    {"mpa", "megapascal"}, {"mbar", "millibar"}, {"atm", "standard atmosphere"},
-    {"psi", "pound-force per square inch"}, {"mmhg", "millimetre of mercury"}, {"j", "joule"},
-    {"kj", "kilojoule"}, {"mj", "megajoule"}, {"wh", "watt-hour"}, {"kwh", "kilowatt-hour"},
-    {"cal", "calorie"}, {"kcal", "kilocalorie"}, {"btu", "British thermal unit"}, {"w", "watt"},
-    {"kw", "kilowatt"}, {"mw", "megawatt"}, {"hp", "horsepower (mechanical)"}, {"s", "second"},
-    {"sec", "second"}, {"min", "minute"}, {"h", "hour"}, {"hr", "hour"}, {"rad", "radian"},
-    {"deg", "degree"}, {"gon", "gradian"}, {"grad", "gradian"}, {"kb", "kilobit"}, {"mb", "megabit"},
-    {"gb", "gigabit"}, {"tb", "terabit"}, {"kib", "kibibit"}, {"mib", "mebibit"}, {"gib", "gibibit"},
-    {"b", "byte"}, {"bytes", "byte"},
-};
-
-// Each category's base unit: the factor of a row is its size in these.
-constexpr const char* kBaseUnits[] = {"", "m", "kg", "m3", "m2", "m/s", "", "pa", "j", "w", "s", "rad", "bit"};
-
-const char* WordsFor(const char* name) {
-    for (const UnitWords& w : kWords) {
-        if (std::strcmp(w.name, name) == 0) return w.words;
-    }
-    return nullptr;
-}
 
 // The shortest text that reads back as the factor, whatever the locale:
 // plain digits for the usual sizes, an exponent beyond them.
@@ -66,17 +23,14 @@ std::string NumberText(double value) {
 }
 
 std::string Describe(const aiconv::UnitDef& row) {
-    const char* words = WordsFor(row.name);
-    if (row.category == aiconv::CategoryTemperature) return words != nullptr ? words : "";
-    const char* base = kBaseUnits[row.category];
-    std::string size = NumberText(row.factor) + " " + base;
-    return words != nullptr ? std::string(words) + ", " + size : size;
+    const std::string words = aiconv::kUnitDescriptions[&row - aiconv::UnitTable].words;
+    if (row.category == aiconv::CategoryTemperature) return words;
+    const std::string size = NumberText(row.factor) + " " + aiconv::kBaseUnitSymbols[row.category];
+    return words == row.name ? size : words + ", " + size;  // "bit": "1 bit" says it all
 }
 
 std::string Lower(std::string text) {
-    for (char& c : text) {
-        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-    }
+    for (char& c : text) c = aiconv::ToLower(c);
     return text;
 }
 

@@ -2,6 +2,7 @@
 
 #include "compiler.h"
 #include "text.h"
+#include "unit_words.h"
 
 namespace aiconv {
 
@@ -199,6 +200,17 @@ constexpr bool NamesAreDistinct() {
     return true;
 }
 static_assert(NamesAreDistinct(), "unit names are distinct");
+
+// What each unit is, said for every row, in the table's order.
+constexpr bool EveryRowIsDescribed() {
+    for (std::size_t row = 0; row < kUnitCount; ++row) {
+        if (!SameName(kUnitDescriptions[row].name, UnitTable[row].name) || kUnitDescriptions[row].words[0] == '\0') {
+            return false;
+        }
+    }
+    return true;
+}
+static_assert(EveryRowIsDescribed(), "kUnitDescriptions describes each row of UnitTable, in its order");
 
 struct UnitIndex {
     std::uint8_t slot[kSlots];

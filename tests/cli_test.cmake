@@ -161,7 +161,7 @@ list(LENGTH rows count)
 if(NOT rc EQUAL 0 OR NOT count EQUAL 130
    OR NOT units MATCHES "^length:\n  m +metre, 1 m\n"
    OR NOT units MATCHES "\n  mi +mile, 1609.344 m\n"
-   OR NOT units MATCHES "\n  \"cubic meter\" +1 m3\n"
+   OR NOT units MATCHES "\n  \"cubic meter\" +cubic metre, 1 m3\n"
    OR NOT units MATCHES "\n  c +degree Celsius\n"
    OR NOT units MATCHES "\n  ton +US short ton, 907.18474 kg\n"
    OR NOT units MATCHES "\ndata:\n  bit +1 bit\n")
