@@ -1,29 +1,30 @@
-// Serves the page with the package's module on 127.0.0.1, the way a person
-// tries it without installing anything (browsers load a .wasm only over
-// HTTP, not from a file:// page).
-//   node serve.mjs PACKAGE_DIR [PORT]      (PORT 0: any free port)
+// Serves a folder on 127.0.0.1, as a static host would: the page as the
+// build makes it (build/wasm/wasm/page), or a test's bundle. Browsers load
+// modules and service workers only over HTTP, not from a file:// page.
+//   node serve.mjs DIR [PORT]      (PORT 0: any free port)
 import { createServer } from "node:http";
 import { readFile } from "node:fs/promises";
-import { extname, join } from "node:path";
+import { extname, join, normalize } from "node:path";
 import { fileURLToPath } from "node:url";
 
-const types = { ".html": "text/html; charset=utf-8", ".mjs": "text/javascript", ".wasm": "application/wasm" };
+const types = {
+  ".html": "text/html; charset=utf-8", ".js": "text/javascript", ".mjs": "text/javascript",
+  ".json": "application/json", ".webmanifest": "application/manifest+json", ".svg": "image/svg+xml",
+  ".wasm": "application/wasm", ".css": "text/css",
+};
 
-export function serve(packageDir, port = 0) {
-  const pageDir = fileURLToPath(new URL(".", import.meta.url));
-  const files = {
-    "/": join(pageDir, "index.html"),
-    "/aiconverter.mjs": join(packageDir, "aiconverter.mjs"),
-    "/aiconverter.wasm": join(packageDir, "aiconverter.wasm"),
-  };
+export function serve(dir, port = 0) {
   const server = createServer(async (request, response) => {
-    const file = files[new URL(request.url, "http://localhost").pathname];
-    if (!file) {
+    let path = decodeURIComponent(new URL(request.url, "http://localhost").pathname);
+    if (path.endsWith("/")) path += "index.html";
+    const file = join(dir, normalize(path).replace(/^(\.\.[/\\])+/, ""));
+    try {
+      const body = await readFile(file);
+      response.writeHead(200, { "content-type": types[extname(file)] ?? "application/octet-stream" });
+      response.end(body);
+    } catch {
       response.writeHead(404).end();
-      return;
     }
-    response.writeHead(200, { "content-type": types[extname(file)] ?? "application/octet-stream" });
-    response.end(await readFile(file));
   });
   return new Promise((resolve) => server.listen(port, "127.0.0.1", () => resolve(server)));
 }

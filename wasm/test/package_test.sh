@@ -1,7 +1,8 @@
 #!/bin/sh
 # The npm package as a user gets it: npm pack, then npm install of the
 # tarball into a scratch project (no registry needed), then a script there
-# that imports it by name and checks answers and types.
+# that imports it by name and checks answers and the installed files (the
+# types are checked by TypeScript in bundlers.mjs).
 #   package_test.sh PACKAGE_DIR WORK_DIR
 set -eu
 package=$1

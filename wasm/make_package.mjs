@@ -1,0 +1,38 @@
+// Makes the npm package's modules and the page from the linked .wasm: its
+// bytes inlined (base64) with their size and checksum into the ES module
+// and the CommonJS module, both from src/aiconverter.js; the page's files
+// with the build's version (so that a deployed page updates its offline
+// copy) and the unit descriptions of engine/unit_words.h.
+//   node make_package.mjs WASM VERSION UNIT_WORDS_H NPM_DIR PAGE_DIR
+import { copyFileSync, mkdirSync, readFileSync, writeFileSync } from "node:fs";
+import { dirname, join } from "node:path";
+import { fileURLToPath } from "node:url";
+
+const [wasmFile, version, unitWords, npmDir, pageDir] = process.argv.slice(2);
+const here = dirname(fileURLToPath(import.meta.url));
+
+const wasm = readFileSync(wasmFile);
+let checksum = 0x811c9dc5;
+for (const byte of wasm) checksum = Math.imul(checksum ^ byte, 0x01000193) >>> 0;
+const body = readFileSync(join(here, "src/aiconverter.js"), "utf8")
+  .replace("@WASM_BASE64@", wasm.toString("base64"))
+  .replace("@WASM_SIZE@", String(wasm.length))
+  .replace("@WASM_CHECKSUM@", `0x${checksum.toString(16).padStart(8, "0")}`);
+const names = "convert, unitsByCategory, ready";
+mkdirSync(npmDir, { recursive: true });
+writeFileSync(join(npmDir, "aiconverter.mjs"), `${body}\nexport { ${names} };\n`);
+writeFileSync(join(npmDir, "aiconverter.cjs"), `"use strict";\n${body}\nmodule.exports = { ${names} };\n`);
+copyFileSync(join(here, "src/aiconverter.d.ts"), join(npmDir, "aiconverter.d.ts"));
+copyFileSync(join(here, "src/aiconverter.d.ts"), join(npmDir, "aiconverter.d.cts"));
+
+// The page: what a static host serves, the module beside it.
+const words = {};
+for (const [, name, text] of readFileSync(unitWords, "utf8").matchAll(/\{"([^"]+)", "([^"]+)"\}/g)) words[name] = text;
+mkdirSync(pageDir, { recursive: true });
+const build = `${version}-${checksum.toString(16)}`;
+for (const file of ["index.html", "sw.js", "manifest.webmanifest", "icon.svg"]) {
+  writeFileSync(join(pageDir, file), readFileSync(join(here, "page", file), "utf8").replaceAll("@BUILD@", build));
+}
+writeFileSync(join(pageDir, "units.json"), JSON.stringify(words));
+copyFileSync(join(npmDir, "aiconverter.mjs"), join(pageDir, "aiconverter.mjs"));
+console.log(`package and page: ${wasm.length} bytes of WebAssembly, checksum ${checksum.toString(16)}, build ${build}`);
