@@ -2,7 +2,7 @@
 // microcontroller (no arguments there: each round count is its own
 // program). Run at two round counts under an instruction counter, the
 // difference divided by the extra calls is the cost of one call without
-// start-up: see mcu_instructions.sh.
+// start-up: see instructions.sh.
 #include "aiconverter_text.h"
 #include "query_mix.h"
 #include "semihosting.h"

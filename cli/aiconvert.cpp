@@ -1,5 +1,7 @@
-// aiconvert: the command-line host. It calls the library the way any host
-// does, converting between the terminal's encoding and wide text.
+// aiconvert: the command-line host. It converts through the library the way
+// any host does, between the terminal's encoding and wide text; for what it
+// tells the person about a query's unit words (hints, case notes, Tab) it
+// also asks the engine's parser how it read them.
 //
 //   aiconvert 10 km to mi        one query from the arguments
 //   aiconvert < queries.txt      one answer for each line of input
@@ -26,7 +28,7 @@
 #endif
 
 #include "engine/parse.h"
-#include "hint.h"
+#include "query_words.h"
 #include "line_reader.h"
 #include "notes.h"
 #include "terminal_text.h"

@@ -2,6 +2,8 @@
 
 #include "terminal_text.h"
 
+#include "engine/units.h"
+
 namespace aiconvert {
 namespace {
 
@@ -69,8 +71,7 @@ bool Applies(Meant meant, const std::string& typed) {
 
 
 std::string CaseNote(const std::string& typed, const std::string& row) {
-    std::string word = typed;
-    if (!word.empty() && word.back() == '.') word.pop_back();  // as the lookup reads it
+    const std::string word = typed.substr(0, aiconv::WithoutTrailingPoint(typed.data(), typed.size()));
     if (word.empty()) return "";
     for (const CaseRule& rule : kCaseRules) {
         if (row != rule.row || !Applies(rule.meant, word)) continue;

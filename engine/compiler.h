@@ -24,7 +24,35 @@
 #  define AICONV_UNROLL(n)
 #endif
 
+// AICONV_RESTRICT: the pointer is the only way to what it points at, so the
+// compiler may keep values in registers across writes through another.
+#if defined(__GNUC__)
+#  define AICONV_RESTRICT __restrict
+#else
+#  define AICONV_RESTRICT
+#endif
+
 namespace aiconv {
+
+// The full product of two 64-bit numbers: one instruction where the
+// compiler has a 128-bit type, four 32-bit products elsewhere.
+struct Uint128 {
+    std::uint64_t high;
+    std::uint64_t low;
+};
+
+inline Uint128 Multiply(std::uint64_t a, std::uint64_t b) noexcept {
+#if defined(__SIZEOF_INT128__)
+    const unsigned __int128 p = static_cast<unsigned __int128>(a) * b;
+    return {static_cast<std::uint64_t>(p >> 64), static_cast<std::uint64_t>(p)};
+#else
+    const std::uint64_t a0 = a & 0xFFFFFFFFu, a1 = a >> 32;
+    const std::uint64_t b0 = b & 0xFFFFFFFFu, b1 = b >> 32;
+    const std::uint64_t p00 = a0 * b0, p01 = a0 * b1, p10 = a1 * b0, p11 = a1 * b1;
+    const std::uint64_t middle = (p00 >> 32) + (p01 & 0xFFFFFFFFu) + (p10 & 0xFFFFFFFFu);
+    return {p11 + (p01 >> 32) + (p10 >> 32) + (middle >> 32), (middle << 32) | (p00 & 0xFFFFFFFFu)};
+#endif
+}
 
 // The number of leading zero bits of v, which must not be 0.
 inline int CountLeadingZeros(std::uint64_t v) noexcept {

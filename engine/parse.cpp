@@ -13,9 +13,12 @@ namespace {
 // later is not found, and one that runs past is cut there.
 constexpr std::size_t kNumberScan = 63;
 
-// The query is read in [begin, end) and needs no NUL after it, so that a
-// host can hand over a buffer of known length as it stands; a NUL inside
-// ends the query there, as it ends a C string.
+// Every reader here stops at the query's end: the query is read in
+// [begin, end) and needs no NUL after it, so that a host can hand over a
+// buffer of known length as it stands (a NUL inside ends the query there,
+// as it ends a C string; NextWord sees to that).
+
+// The first byte at or after p that is no white space, or end.
 const char* SkipSpace(const char* p, const char* end) noexcept {
     while (p < end && IsSpace(*p)) ++p;
     return p;

@@ -256,10 +256,19 @@ constexpr UnitIndex BuildIndex() {
 
 constexpr UnitIndex kIndex = BuildIndex();
 
-// The rows whose names hold a blank, and the length of their first word.
+// The rows whose names hold a blank, and the length of their first word;
+// as many as the table has.
+constexpr std::size_t CountTwoWordNames() {
+    std::size_t count = 0;
+    for (std::size_t row = 0; row < kUnitCount; ++row) {
+        for (const char* p = UnitTable[row].name; *p != '\0'; ++p) count += *p == ' ';
+    }
+    return count;
+}
+
 struct TwoWordNames {
-    std::uint8_t row[4];
-    std::uint8_t firstLength[4];
+    std::uint8_t row[CountTwoWordNames()];
+    std::uint8_t firstLength[CountTwoWordNames()];
     std::size_t count;
 };
 
@@ -327,8 +336,7 @@ AICONV_COLD const UnitDef* FindKeyBeforeNul(const char* text, std::size_t n) noe
 
 const UnitDef* FindUnit(const char* text, std::size_t length) noexcept {
     const std::size_t n = length < kMaxKey ? length : kMaxKey;
-    const bool point = n > 0 && text[n - 1] == '.';  // "kg." finds "kg"; one point only
-    if (const UnitDef* row = FindKey(text, point ? n - 1 : n)) return row;
+    if (const UnitDef* row = FindKey(text, WithoutTrailingPoint(text, n))) return row;
     return FindKeyBeforeNul(text, n);
 }
 

@@ -41,6 +41,12 @@ inline constexpr std::size_t kUnitKeySize = 32;
 // where it is defined).
 inline constexpr std::size_t kLongestUnitName = 11;
 
+// The length of a word as the lookup reads it: one trailing '.' dropped
+// ("kg." finds "kg"; "kg.." does not).
+constexpr std::size_t WithoutTrailingPoint(const char* word, std::size_t length) noexcept {
+    return length > 0 && word[length - 1] == '.' ? length - 1 : length;
+}
+
 // Finds the row for a word of `length` bytes (not necessarily NUL-terminated):
 // the word is cut to kUnitKeySize - 1 bytes, A-Z lower-cased and one trailing '.' dropped,
 // then matched exactly. Returns null when no row matches.

@@ -82,8 +82,8 @@ void AnswerToWide(const char* text, std::size_t length, wchar_t* out, std::size_
     // ASCII is the same in Windows-1252 and in wide text: every byte is
     // copied as it is, in blocks of a fixed size, which leave the compiler
     // no loop tail to handle one byte at a time.
-    const unsigned char* __restrict bytes = reinterpret_cast<const unsigned char*>(text);
-    wchar_t* __restrict wide = out;
+    const unsigned char* AICONV_RESTRICT bytes = reinterpret_cast<const unsigned char*>(text);
+    wchar_t* AICONV_RESTRICT wide = out;
     std::size_t i = 0;
     if constexpr (kVectorUnit) {
         // Vector code for 16 bytes a block; the last block is moved back to

@@ -1,6 +1,6 @@
 # Runs aiconvert as a user would and checks its output and exit status.
 # -DAICONVERT=path [-DEMULATOR=runner;args] -DWORK_DIR=dir -DVERSION=x.y.z.w
-# -DMAN_PAGE=path -DWINDOWS=0|1
+# -DMAN_PAGE=path -DWINDOWS=0|1 -DUNIT_COUNT=n
 set(failures 0)
 
 # expect(<status> <stdout> [INPUT <text>] [STDERR <regex>] ARGS <arg>...)
@@ -158,7 +158,7 @@ execute_process(COMMAND ${EMULATOR} ${AICONVERT} --list-units OUTPUT_VARIABLE un
 string(REPLACE "\r" "" units "${units}")
 string(REGEX MATCHALL "\n  [^\n]+" rows "${units}")
 list(LENGTH rows count)
-if(NOT rc EQUAL 0 OR NOT count EQUAL 130
+if(NOT rc EQUAL 0 OR NOT count EQUAL UNIT_COUNT
    OR NOT units MATCHES "^length:\n  m +metre, 1 m\n"
    OR NOT units MATCHES "\n  mi +mile, 1609.344 m\n"
    OR NOT units MATCHES "\n  \"cubic meter\" +cubic metre, 1 m3\n"

@@ -1,10 +1,11 @@
-# run(OUT COMMAND...): runs a tool on the library and puts what it printed in
-# OUT; fails the check when the tool fails. For the scripts that inspect the
-# built library (LIBRARY is the script's own argument).
+# run(OUT COMMAND...): runs a tool for a test script and puts what it
+# printed in OUT (name it _ when nothing is wanted); fails the test, showing
+# the command and all it printed, when the tool fails. Every test script
+# that runs tools includes this one helper.
 function(run out)
   execute_process(COMMAND ${ARGN} OUTPUT_VARIABLE text ERROR_VARIABLE errors RESULT_VARIABLE rc)
   if(NOT rc EQUAL 0)
-    message(FATAL_ERROR "${ARGV1} failed on ${LIBRARY}: ${errors}")
+    message(FATAL_ERROR "failed (${rc}): ${ARGN}\n${text}\n${errors}")
   endif()
   set(${out} "${text}" PARENT_SCOPE)
 endfunction()

@@ -1,13 +1,7 @@
 # Builds tests/firmware/consumer with this build's toolchain, checks that it
 # links with the C driver and nothing of libstdc++, and runs it on the
 # target. -DSOURCE_DIR -DWORK_DIR -DTOOLCHAIN -DCPU -DLIBC -DLINKER_SCRIPT -DEMULATOR
-function(run out)
-  execute_process(COMMAND ${ARGN} RESULT_VARIABLE rc OUTPUT_VARIABLE text ERROR_VARIABLE err)
-  if(NOT rc EQUAL 0)
-    message(FATAL_ERROR "failed (${rc}): ${ARGN}\n${text}\n${err}")
-  endif()
-  set(${out} "${text}" PARENT_SCOPE)
-endfunction()
+include(${CMAKE_CURRENT_LIST_DIR}/../run_tool.cmake)
 
 file(REMOVE_RECURSE ${WORK_DIR})
 run(_ ${CMAKE_COMMAND} -S ${SOURCE_DIR}/tests/firmware/consumer -B ${WORK_DIR} -G Ninja

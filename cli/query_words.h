@@ -1,4 +1,5 @@
-// Hints for the person at the terminal when a query names no known unit.
+// The unit words of a query as the engine's parser reads them, and the
+// hints for the person at the terminal when one names no unit.
 #pragma once
 
 #include <string>

@@ -1,4 +1,4 @@
-#include "hint.h"
+#include "query_words.h"
 
 #include <algorithm>
 #include <cstddef>
@@ -18,9 +18,10 @@ constexpr std::size_t kNumberBytes = 63;
 // A word longer than every name by more than the edits allowed is near none.
 constexpr std::size_t kEditsAllowed = 2;
 
-std::string Lower(std::string word) {
+// The word as the lookup compares it: lower case, a trailing point dropped.
+std::string Key(std::string word) {
+    word.resize(aiconv::WithoutTrailingPoint(word.data(), word.size()));
     for (char& c : word) c = aiconv::ToLower(c);
-    if (!word.empty() && word.back() == '.') word.pop_back();  // as the lookup does
     return word;
 }
 
@@ -97,7 +98,7 @@ std::string UnitHint(const std::string& query) {
 }
 
 std::vector<std::string> NearestUnits(const std::string& word) {
-    const std::string key = Lower(word);
+    const std::string key = Key(word);
     if (key.size() > aiconv::kLongestUnitName + kEditsAllowed) return {};
     // One edit for short words, two for longer ones: beyond that a "hint"
     // is a guess.
