@@ -1,7 +1,11 @@
 #include "notes.h"
 
-#include "terminal_text.h"
+#include <cstring>
 
+#include "terminal_text.h"
+#include "unit_list.h"
+
+#include "engine/unit_words.h"
 #include "engine/units.h"
 
 namespace aiconvert {
@@ -33,29 +37,30 @@ enum class Meant {
     kByte,   // typed "MB": bytes meant, the row counts bits
 };
 
+// What the row is comes from the engine's description table; for the data
+// units with their size, since the size is what the person got wrong.
 struct CaseRule {
     const char* row;
     Meant meant;
-    const char* reads;    // what the row is
     const char* instead;  // what the person likely meant, or how to say it
 };
 
 constexpr CaseRule kCaseRules[] = {
-    {"mw", Meant::kMilli, "megawatt", "there is no milliwatt"},
-    {"mpa", Meant::kMilli, "megapascal", "there is no millipascal"},
-    {"mj", Meant::kMilli, "megajoule", "there is no millijoule"},
-    {"mm", Meant::kMega, "millimetre", "there is no megametre"},
-    {"mm2", Meant::kMega, "square millimetre", "there is no square megametre"},
-    {"mg", Meant::kMega, "milligram", "there is no megagram; a tonne (t) is 1000 kg"},
-    {"ml", Meant::kMega, "millilitre", "there is no megalitre"},
-    {"mbar", Meant::kMega, "millibar", "there is no megabar"},
-    {"kb", Meant::kByte, "kilobit, 1000 bits", "bytes are \"b\"/\"byte\""},
-    {"mb", Meant::kByte, "megabit, 1000000 bits", "bytes are \"b\"/\"byte\""},
-    {"gb", Meant::kByte, "gigabit, 10^9 bits", "bytes are \"b\"/\"byte\""},
-    {"tb", Meant::kByte, "terabit, 10^12 bits", "bytes are \"b\"/\"byte\""},
-    {"kib", Meant::kByte, "kibibit, 1024 bits", "bytes are \"b\"/\"byte\""},
-    {"mib", Meant::kByte, "mebibit, 1048576 bits", "bytes are \"b\"/\"byte\""},
-    {"gib", Meant::kByte, "gibibit, 2^30 bits", "bytes are \"b\"/\"byte\""},
+    {"mw", Meant::kMilli, "there is no milliwatt"},
+    {"mpa", Meant::kMilli, "there is no millipascal"},
+    {"mj", Meant::kMilli, "there is no millijoule"},
+    {"mm", Meant::kMega, "there is no megametre"},
+    {"mm2", Meant::kMega, "there is no square megametre"},
+    {"mg", Meant::kMega, "there is no megagram; a tonne (t) is 1000 kg"},
+    {"ml", Meant::kMega, "there is no megalitre"},
+    {"mbar", Meant::kMega, "there is no megabar"},
+    {"kb", Meant::kByte, "bytes are \"b\"/\"byte\""},
+    {"mb", Meant::kByte, "bytes are \"b\"/\"byte\""},
+    {"gb", Meant::kByte, "bytes are \"b\"/\"byte\""},
+    {"tb", Meant::kByte, "bytes are \"b\"/\"byte\""},
+    {"kib", Meant::kByte, "bytes are \"b\"/\"byte\""},
+    {"mib", Meant::kByte, "bytes are \"b\"/\"byte\""},
+    {"gib", Meant::kByte, "bytes are \"b\"/\"byte\""},
 };
 
 bool Applies(Meant meant, const std::string& typed) {
@@ -75,7 +80,10 @@ std::string CaseNote(const std::string& typed, const std::string& row) {
     if (word.empty()) return "";
     for (const CaseRule& rule : kCaseRules) {
         if (row != rule.row || !Applies(rule.meant, word)) continue;
-        return "\"" + Printable(word) + "\" reads as " + rule.row + " (" + rule.reads + "); " +
+        const aiconv::UnitDef* unit = aiconv::FindUnit(rule.row, std::strlen(rule.row));
+        const std::string reads = rule.meant == Meant::kByte ? DescribeUnit(*unit)
+                                                             : aiconv::kUnitDescriptions[unit - aiconv::UnitTable].words;
+        return "\"" + Printable(word) + "\" reads as " + rule.row + " (" + reads + "); " +
                (rule.meant == Meant::kByte ? "" : "units ignore case, and ") + rule.instead;
     }
     return "";

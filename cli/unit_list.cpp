@@ -22,12 +22,16 @@ std::string NumberText(double value) {
     return std::string(text, result.ptr);
 }
 
-std::string Describe(const aiconv::UnitDef& row) {
+}  // namespace
+
+std::string DescribeUnit(const aiconv::UnitDef& row) {
     const std::string words = aiconv::kUnitDescriptions[&row - aiconv::UnitTable].words;
     if (row.category == aiconv::CategoryTemperature) return words;
     const std::string size = NumberText(row.factor) + " " + aiconv::kBaseUnitSymbols[row.category];
     return words == row.name ? size : words + ", " + size;  // "bit": "1 bit" says it all
 }
+
+namespace {
 
 std::string Lower(std::string text) {
     for (char& c : text) c = aiconv::ToLower(c);
@@ -59,7 +63,7 @@ std::string UnitList(const std::string& filter, int width) {
         for (const aiconv::UnitDef* row : rows) {
             std::string entry = Shown(row->name);
             entry.resize(nameWidth + 2, ' ');
-            entry += Describe(*row);
+            entry += DescribeUnit(*row);
             entryWidth = std::max(entryWidth, entry.size());
             entries.push_back(entry);
         }

@@ -3,7 +3,13 @@
 
 #include <string>
 
+#include "engine/units.h"
+
 namespace aiconvert {
+
+// What a unit is, in the engine's words, with its size in the category's
+// base unit ("mile, 1609.344 m"; a temperature scale by its words alone).
+std::string DescribeUnit(const aiconv::UnitDef& row);
 
 // One line per unit, grouped by category under a heading: the name (quoted
 // when it has two words), then what it is, as a size in the category's base

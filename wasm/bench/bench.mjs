@@ -2,9 +2,12 @@
 // line converter built on convert-units (the JavaScript converter most
 // projects use): split the line, parseFloat, convert, format with toFixed.
 // Same everyday conversions, same process; prints the ratio.
-//   node wasm/bench/bench.mjs build/wasm/wasm/npm      (after npm ci in wasm/)
+//   node wasm/bench/bench.mjs build/wasm/wasm/npm      (after npm ci in wasm/test/)
+import { createRequire } from "node:module";
 import { pathToFileURL } from "node:url";
-import units from "convert-units";
+
+// convert-units is one of the test tools (wasm/test/package.json).
+const units = createRequire(new URL("../test/package.json", import.meta.url))("convert-units");
 
 const { convert } = await import(pathToFileURL(`${process.argv[2] ?? "build/wasm/wasm/npm"}/aiconverter.mjs`));
 

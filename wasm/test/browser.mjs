@@ -3,7 +3,7 @@
 // says what each unit is and filters; an accessibility audit (axe-core)
 // finds nothing; after the first visit it answers offline. Saves
 // screenshots at a phone's and a desktop's width. Exits 77 (skipped) where
-// Chromium or the test's npm packages (npm ci in wasm/) are missing.
+// Chromium or the test's npm packages (npm ci in wasm/test/) are missing.
 //   node browser.mjs PAGE_DIR SCREENSHOT_PREFIX
 import { createRequire } from "node:module";
 import { launchChromium } from "./chromium.mjs";

@@ -16,9 +16,9 @@ import { launchChromium } from "./chromium.mjs";
 import { serve } from "../page/serve.mjs";
 
 const [packageDir, work] = process.argv.slice(2).map((p) => resolve(p));
-const tools = join(dirname(fileURLToPath(import.meta.url)), "..", "node_modules", ".bin");
+const tools = join(dirname(fileURLToPath(import.meta.url)), "node_modules", ".bin");
 if (!existsSync(join(tools, "vite"))) {
-  console.log("skipped: the bundlers are not installed (run npm ci in wasm/)");
+  console.log("skipped: the bundlers are not installed (run npm ci in wasm/test/)");
   process.exit(77);
 }
 const ANSWER = "10 km -> 6.213712 mi";

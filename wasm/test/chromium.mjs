@@ -12,7 +12,7 @@ export async function launchChromium() {
   try {
     puppeteer = (await import("puppeteer-core")).default;
   } catch {
-    console.log("skipped: puppeteer-core is not installed (run npm ci in wasm/)");
+    console.log("skipped: puppeteer-core is not installed (run npm ci in wasm/test/)");
     return null;
   }
   if (!existsSync(CHROMIUM)) {
