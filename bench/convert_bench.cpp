@@ -17,7 +17,8 @@ void BM_ConvertQuery(benchmark::State& state) {
     char answer[aiconv::kResultTextSize];
     for (auto _ : state) {
         for (const auto& q : kQueryMix) {
-            benchmark::DoNotOptimize(aiconv::ConvertQuery(q.narrow, std::strlen(q.narrow), answer));
+            const std::size_t length = q.narrow != nullptr ? std::strlen(q.narrow) : 0;  // the null query too
+            benchmark::DoNotOptimize(aiconv::ConvertQuery(q.narrow, length, answer));
         }
     }
     state.SetItemsProcessed(state.iterations() * kQueryMixSize);

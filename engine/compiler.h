@@ -15,6 +15,15 @@
 #  define AICONV_COLD
 #endif
 
+// AICONV_ALWAYS_INLINE puts a small function into each caller even where
+// the optimiser would weigh the growth against it: for the few word loops
+// run on every byte of a query.
+#if defined(__GNUC__)
+#  define AICONV_ALWAYS_INLINE __attribute__((always_inline)) inline
+#else
+#  define AICONV_ALWAYS_INLINE inline
+#endif
+
 // AICONV_UNROLL(n) before a loop asks for it to be unrolled n times (clang
 // takes GCC's spelling).
 #if defined(__GNUC__)

@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include "compiler.h"
 #include "number_text.h"
 #include "text.h"
 
@@ -19,7 +20,7 @@ constexpr std::size_t kNumberScan = 63;
 // as it ends a C string; NextWord sees to that).
 
 // The first byte at or after p that is no white space, or end.
-const char* SkipSpace(const char* p, const char* end) noexcept {
+AICONV_ALWAYS_INLINE const char* SkipSpace(const char* p, const char* end) noexcept {
     while (p < end && IsSpace(*p)) ++p;
     return p;
 }
@@ -35,7 +36,8 @@ int ParseNumber(const char* start, const char* end, double* value, const char** 
 
 // The next word after *cursor: [*wordStart, *wordEnd), ending at white
 // space, a NUL or the query's end. Returns 0 when there is none.
-int NextWord(const char** cursor, const char* end, const char** wordStart, const char** wordEnd) noexcept {
+AICONV_ALWAYS_INLINE int NextWord(const char** cursor, const char* end, const char** wordStart,
+                                   const char** wordEnd) noexcept {
     const char* p = SkipSpace(*cursor, end);
     if (p == end || *p == '\0') return 0;
     *wordStart = p;
