@@ -155,8 +155,8 @@ unsigned char Interrupt(EditLine* el, int) {
 // Reads the terminal's bytes for the editor, one character at a time. A
 // byte that is not text in the locale's encoding becomes '?', as aiconvert
 // makes of it in a pipe: the editor's own reader would drop it silently and
-// convert another query than the one typed. Past `keep` bytes a line takes
-// no more text. Returns 0, as at the end of input, once SIGHUP or SIGTERM
+// convert another query than the one typed. Past `keep` characters a line
+// takes no more text (ReadPrompt then keeps its first `keep` bytes). Returns 0, as at the end of input, once SIGHUP or SIGTERM
 // has come.
 int ReadKey(EditLine* el, wchar_t* key) {
     PromptData* data = nullptr;
@@ -191,7 +191,8 @@ int ReadKey(EditLine* el, wchar_t* key) {
         } else {
             data->partial = false;
         }
-        const LineInfo* line = el_line(el);
+        // The wide line, as the editor keeps it: no conversion per key.
+        const LineInfoW* line = el_wline(el);
         const bool text = wide >= 0x20 && wide != 0x7f;
         if (text && static_cast<std::size_t>(line->lastchar - line->buffer) >= data->keep) continue;
         *key = wide;
