@@ -43,7 +43,7 @@ try {
     new MutationObserver(() => window.heard.push(document.querySelector("#announce").textContent))
       .observe(document.querySelector("#announce"), { childList: true, characterData: true, subtree: true });
   });
-  await retype("25 c to f", 60);
+  await retype("25 c to f", 30);
   await sleep(1500);
   const heard = await page.evaluate(() => window.heard);
   console.log(`typing "25 c to f" announced ${JSON.stringify(heard)}`);
