@@ -137,11 +137,12 @@ unsigned char Complete(EditLine* el, int) {
 struct PromptData {
     bool interrupted = false;
     std::size_t keep = 0;
-    // Decoding the terminal's bytes: the state of a character begun, and a
-    // byte to read again after a sequence it broke off.
-    std::mbstate_t state{};
-    bool partial = false;
-    int again = -1;
+    // Decoding the terminal's bytes: those of a character begun, and those
+    // to read again after a sequence that turned out to be no character.
+    unsigned char begun[8];
+    std::size_t begunCount = 0;
+    unsigned char again[8];
+    std::size_t againCount = 0;
 };
 
 // Ctrl-C abandons the line: it reaches the editor as a key, not a signal.
@@ -156,41 +157,42 @@ unsigned char Interrupt(EditLine* el, int) {
 // byte that is not text in the locale's encoding becomes '?', as aiconvert
 // makes of it in a pipe: the editor's own reader would drop it silently and
 // convert another query than the one typed. Past `keep` characters a line
-// takes no more text (ReadPrompt then keeps its first `keep` bytes). Returns 0, as at the end of input, once SIGHUP or SIGTERM
-// has come.
+// takes no more text (ReadPrompt then keeps its first `keep` bytes).
+// Returns 0, as at the end of input, once SIGHUP or SIGTERM has come.
 int ReadKey(EditLine* el, wchar_t* key) {
     PromptData* data = nullptr;
     el_get(el, EL_CLIENTDATA, &data);
     for (;;) {
-        int byte = data->again;
-        data->again = -1;
-        if (byte < 0) {
+        unsigned char byte = 0;
+        if (data->againCount > 0) {
+            byte = data->again[0];
+            std::memmove(data->again, data->again + 1, --data->againCount);
+        } else {
             if (EndSignal != 0) return 0;
-            unsigned char c = 0;
-            const ssize_t n = read(STDIN_FILENO, &c, 1);
+            const ssize_t n = read(STDIN_FILENO, &byte, 1);
             if (n == 0) return 0;
             if (n < 0) {
                 if (errno == EINTR) continue;
                 return -1;
             }
-            byte = c;
         }
-        const char c = static_cast<char>(byte);
+        // As a pipe's line is read: the bytes of a character decode to it;
+        // where they make none, the first becomes '?' and the rest are read
+        // again.
+        data->begun[data->begunCount++] = byte;
         wchar_t wide = 0;
-        const std::size_t n = std::mbrtowc(&wide, &c, 1, &data->state);
-        if (n == static_cast<std::size_t>(-2)) {
-            data->partial = true;
-            continue;
-        }
-        if (n == static_cast<std::size_t>(-1)) {
-            data->state = std::mbstate_t{};
-            // The bytes before this one become '?'; this one starts afresh.
-            if (data->partial) data->again = byte;
-            data->partial = false;
+        std::mbstate_t state{};
+        const std::size_t n =
+            std::mbrtowc(&wide, reinterpret_cast<const char*>(data->begun), data->begunCount, &state);
+        if (n == static_cast<std::size_t>(-2) && data->begunCount < sizeof data->begun) continue;
+        if (n == static_cast<std::size_t>(-1) || n == static_cast<std::size_t>(-2)) {
+            const std::size_t rest = data->begunCount - 1;
+            std::memmove(data->again + rest, data->again, data->againCount);
+            std::memcpy(data->again, data->begun + 1, rest);
+            data->againCount += rest;
             wide = L'?';
-        } else {
-            data->partial = false;
         }
+        data->begunCount = 0;
         // The wide line, as the editor keeps it: no conversion per key.
         const LineInfoW* line = el_wline(el);
         const bool text = wide >= 0x20 && wide != 0x7f;
