@@ -7,31 +7,13 @@
 #include "big_integer.h"
 #include "compiler.h"
 #include "number_text.h"
+#include "power_of_ten.h"
 
 namespace aiconv {
 namespace {
 
 constexpr std::uint64_t kTenToThe9 = 1000000000;
 constexpr std::uint64_t kTenToThe10 = 10000000000;
-
-// 5^0 .. 5^27, the powers of five below 2^63.
-constexpr struct PowersOfFive {
-    std::uint64_t value[28];
-    constexpr PowersOfFive() : value{} {
-        value[0] = 1;
-        for (int i = 1; i < 28; ++i) value[i] = value[i - 1] * 5;
-    }
-} kPow5;
-
-bool Bit(const Uint128& v, int i) noexcept {
-    return ((i < 64 ? v.low >> i : v.high >> (i - 64)) & 1) != 0;
-}
-
-// Whether any of the lowest n bits is set (0 <= n < 128).
-bool LowBitsSet(const Uint128& v, int n) noexcept {
-    if (n < 64) return (v.low & ((std::uint64_t{1} << n) - 1)) != 0;
-    return v.low != 0 || (v.high & ((std::uint64_t{1} << (n - 64)) - 1)) != 0;
-}
 
 // floor(m * 2^e * 10^k), and how the part it drops compares with one half.
 enum Rest { kRestZero, kRestBelowHalf, kRestHalf, kRestAboveHalf };
@@ -40,55 +22,34 @@ struct Scaled {
     Rest rest;
 };
 
-// The dropped part from its leading bit (worth one half) and whether any bit
-// below that one is set.
-Rest RestOf(bool halfBit, bool lowerBitsSet) noexcept {
-    if (halfBit) return lowerBitsSet ? kRestAboveHalf : kRestHalf;
-    return lowerBitsSet ? kRestBelowHalf : kRestZero;
-}
-
-// The common cases in 64- and 128-bit integers: 10^k with 0 <= k <= 27 as
-// 5^k times a shift, or a division by 10^-k of a double below 2^64.
-// Returns false where the result would not fit. Kept out of line: its one
-// caller, the general form, is the rarer one, where size counts more than
-// a call.
-AICONV_NOINLINE bool ScaleFast(std::uint64_t m, int e, int k, Scaled* out) noexcept {
-    if (k >= 0) {
-        if (k > 27) return false;
-        const Uint128 p = Multiply(m, kPow5.value[k]);
-        const int shift = -(e + k);  // right shift of p
-        if (shift <= 0) {
-            const int left = -shift;
-            if (p.high != 0 || left >= 64 || (left > 0 && (p.low >> (64 - left)) != 0)) return false;
-            *out = {p.low << left, kRestZero};
-            return true;
-        }
-        if (shift >= 128) return false;
-        const std::uint64_t high = shift >= 64 ? 0 : p.high >> shift;
-        if (high != 0) return false;
-        const std::uint64_t floor =
-            shift >= 64 ? p.high >> (shift - 64) : (p.low >> shift) | (p.high << (64 - shift));
-        *out = {floor, RestOf(Bit(p, shift - 1), LowBitsSet(p, shift - 1))};
-        return true;
-    }
-    const int j = -k;
-    if (j > 19) return false;
-    const std::uint64_t tenToJ = kPow5.value[j] << j;
-    std::uint64_t numerator = m;
-    std::uint64_t divisor = tenToJ;
-    if (e >= 0) {
-        if (e > 11) return false;  // m has at most 53 bits
-        numerator = m << e;
+// floor(m * 2^e * 10^k) from the 128-bit product with the power of ten,
+// which is within kPowerOfTenSlack units of the exact value: the dropped
+// part decides unless it lies that close to one half (false: the exact
+// road decides). Close to zero or to one, the value is within a hair of an
+// integer, which it rounds to whichever side it lies: so that integer is
+// the floor and nothing is dropped, and the digits and the decimal
+// exponent come out as the exact road gives them.
+bool ScaleFast(std::uint64_t m, int e, int k, Scaled* out) noexcept {
+    if (k < kMinPowerOfTen || k > kMaxPowerOfTen) return false;
+    const int zeros = CountLeadingZeros(m);
+    int exponent;
+    const Uint128 t = MultiplyByPowerOfTen(m << zeros, k, &exponent);
+    const int fractionBits = zeros - e - exponent - 64;  // of t.high
+    if (fractionBits < 2 || fractionBits > 63) return false;  // not ten digits or so
+    const std::uint64_t one = std::uint64_t{1} << fractionBits;
+    const std::uint64_t half = one >> 1;
+    const std::uint64_t fraction = t.high & (one - 1);
+    const std::uint64_t floor = t.high >> fractionBits;
+    constexpr std::uint64_t kSlack = kPowerOfTenSlack;
+    if (fraction == 0 && t.low < kSlack) {
+        *out = {floor, kRestZero};
+    } else if (fraction == one - 1 && t.low > ~kSlack) {
+        *out = {floor + 1, kRestZero};
+    } else if ((fraction == half && t.low < kSlack) || (fraction == half - 1 && t.low > ~kSlack)) {
+        return false;
     } else {
-        if (-e >= 64 || tenToJ > (~std::uint64_t{0} >> -e)) return false;
-        divisor = tenToJ << -e;
+        *out = {floor, fraction >= half ? kRestAboveHalf : kRestBelowHalf};
     }
-    const std::uint64_t r = numerator % divisor;
-    const std::uint64_t toNext = divisor - r;
-    *out = {numerator / divisor, r == 0          ? kRestZero
-                                 : r < toNext    ? kRestBelowHalf
-                                 : r == toNext   ? kRestHalf
-                                                 : kRestAboveHalf};
     return true;
 }
 
@@ -134,8 +95,9 @@ AICONV_COLD void ScaleExactly(std::uint64_t m, int e, int k, Scaled* out) noexce
     out->rest = c < 0 ? kRestBelowHalf : c == 0 ? kRestHalf : kRestAboveHalf;
 }
 
+template <bool kFast>
 void Scale(std::uint64_t m, int e, int k, Scaled* out) noexcept {
-    if (!ScaleFast(m, e, k, out)) ScaleExactly(m, e, k, out);
+    if (!kFast || !ScaleFast(m, e, k, out)) ScaleExactly(m, e, k, out);
 }
 
 std::uint64_t RoundHalfEven(const Scaled& s) noexcept {
@@ -247,6 +209,7 @@ int FloorDiv(int a, int b) noexcept { return a >= 0 ? a / b : -((-a + b - 1) / b
 
 // "%.10g": ten significant digits, then the shorter of the fixed and the
 // exponent form as printf chooses, trailing zeros removed.
+template <bool kFast>
 AICONV_NOINLINE char* FormatGeneral(double x, char* out) noexcept {
     const Binary b = Decompose(x);
     if (b.negative) *out++ = '-';
@@ -264,7 +227,7 @@ AICONV_NOINLINE char* FormatGeneral(double x, char* out) noexcept {
     int exponent = FloorDiv(top * 78913, 1 << 18);
     Scaled s;
     for (;;) {
-        Scale(b.m, b.e, 9 - exponent, &s);
+        Scale<kFast>(b.m, b.e, 9 - exponent, &s);
         if (s.floor >= kTenToThe10) {
             ++exponent;
         } else if (s.floor < kTenToThe9) {
@@ -321,15 +284,20 @@ AICONV_NOINLINE char* FormatGeneral(double x, char* out) noexcept {
     return WriteUnsigned(out, static_cast<std::uint32_t>(magnitude));
 }
 
-}  // namespace
-
-std::size_t FormatNumber(double x, char* buffer) noexcept {
+template <bool kFast>
+std::size_t Format(double x, char* buffer) noexcept {
     const double a = std::fabs(x);
     // Written so that nan fails the range test and takes the "%.10g" road.
     const bool general = a != 0 && (!(a >= 0.001) || a >= 1000000.0);
-    char* const end = general ? FormatGeneral(x, buffer) : FormatFixedTrimmed(x, buffer);
+    char* const end = general ? FormatGeneral<kFast>(x, buffer) : FormatFixedTrimmed(x, buffer);
     *end = '\0';
     return static_cast<std::size_t>(end - buffer);
 }
+
+}  // namespace
+
+std::size_t FormatNumber(double x, char* buffer) noexcept { return Format<true>(x, buffer); }
+
+std::size_t FormatNumberExactly(double x, char* buffer) noexcept { return Format<false>(x, buffer); }
 
 }  // namespace aiconv

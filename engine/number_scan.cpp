@@ -6,6 +6,7 @@
 
 #include "big_integer.h"
 #include "number_text.h"
+#include "power_of_ten.h"
 #include "text.h"
 
 namespace aiconv {
@@ -81,6 +82,54 @@ double RoundToDouble(std::uint64_t q, int exponent, bool sticky) noexcept {
         if (++top > 1023) return FromBits(kInfinityBits);
     }
     return FromBits((static_cast<std::uint64_t>(top + 1022) << 52) + mantissa);
+}
+
+// Digits past the 19th are read only by the exact road; 10^-343 times
+// 19 digits is below half the smallest subnormal, 10^309 times one digit
+// is infinite.
+constexpr int kFastDigits = 19;
+constexpr long kFastMinScale = -343;
+constexpr long kFastMaxScale = 309;
+static_assert(kMinPowerOfTen <= kFastMinScale + 1 && kFastMaxScale - 1 <= kMaxPowerOfTen,
+              "the power-of-ten table covers the fast reading");
+
+// Rounds digits * 10^scale (digits != 0, scale within the bounds above)
+// from its 128-bit product with the power of ten; false where that product
+// is too close to a tie to decide, or the value is too deep among the
+// subnormals to round from 64 bits.
+bool ReadFast(std::uint64_t digits, int scale, double* value) noexcept {
+    const int zeros = CountLeadingZeros(digits);
+    int exponent;
+    Uint128 t = MultiplyByPowerOfTen(digits << zeros, scale, &exponent);
+    exponent -= zeros;
+    std::uint64_t slack = kPowerOfTenSlack;
+    if (!(t.high >> 63)) {
+        t = {(t.high << 1) | (t.low >> 63), t.low << 1};
+        --exponent;
+        slack *= 2;
+    }
+    // As RoundToDouble drops bits: 11 below a normal mantissa, more below
+    // the smallest normal.
+    const int top = exponent + 127;
+    int drop = 11;
+    if (top < -1022) drop += -1022 - top;
+    if (drop > 64) return false;
+    const std::uint64_t half = std::uint64_t{1} << (drop - 1);
+    const std::uint64_t below = t.high & (half | (half - 1));
+    // The exact value is within `slack` of t: near the tie it may lie on
+    // either side. Near zero or the next mantissa either side rounds alike.
+    if ((below == half && t.low < slack) || (below == half - 1 && t.low > ~slack)) return false;
+    *value = RoundToDouble(t.high, exponent + 64, t.low != 0);
+    return true;
+}
+
+// The digits in [first, last) (with at most one '.') without the leading
+// zeros: only numbers written with more than 19 digits ask.
+AICONV_NOINLINE long SignificantDigits(const char* first, const char* last) noexcept {
+    while (first < last && (*first == '0' || *first == '.')) ++first;
+    long count = 0;
+    for (; first < last; ++first) count += *first != '.';
+    return count;
 }
 
 // The exact road: digits (with at most one '.') in [first, last), times
@@ -160,9 +209,9 @@ constexpr double kExactPowersOfTen[] = {
     1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22,
 };
 
-}  // namespace
-
-std::size_t ScanNumber(const char* first, const char* last, double* value) noexcept {
+// kFast: the fast roads where they decide; otherwise big integers alone.
+template <bool kFast>
+std::size_t Scan(const char* first, const char* last, double* value) noexcept {
     const char* p = first;
     while (p < last && IsSpace(*p)) ++p;
     bool negative = false;
@@ -200,7 +249,9 @@ std::size_t ScanNumber(const char* first, const char* last, double* value) noexc
 
     double v = 0;
     const long scale = exponent - fractionDigits;
-    if (count <= 15 && digits == 0) {
+    if (!kFast) {
+        v = ReadExactly(mantissa, mantissaEnd, exponent);
+    } else if (count <= 15 && digits == 0) {
         v = 0;
     } else if (count <= 15 && scale >= -22 && scale <= 22) {
         // Both operands are exact doubles (15 digits fit in 53 bits), so one
@@ -211,11 +262,29 @@ std::size_t ScanNumber(const char* first, const char* last, double* value) noexc
         const double low = static_cast<double>(static_cast<std::uint32_t>(digits));
         const double d = high == 0 ? low : static_cast<double>(high) * 4294967296.0 + low;
         v = scale >= 0 ? d * kExactPowersOfTen[scale] : d / kExactPowersOfTen[-scale];
+    } else if ((count <= kFastDigits || SignificantDigits(mantissa, mantissaEnd) <= kFastDigits) &&
+               scale < kFastMaxScale) {
+        // At most 19 significant digits: `digits` holds them exactly.
+        if (digits == 0 || scale <= kFastMinScale) {
+            v = 0;
+        } else if (!ReadFast(digits, static_cast<int>(scale), &v)) {
+            v = ReadExactly(mantissa, mantissaEnd, exponent);
+        }
     } else {
         v = ReadExactly(mantissa, mantissaEnd, exponent);
     }
     *value = negative ? -v : v;
     return static_cast<std::size_t>(p - first);
+}
+
+}  // namespace
+
+std::size_t ScanNumber(const char* first, const char* last, double* value) noexcept {
+    return Scan<true>(first, last, value);
+}
+
+std::size_t ScanNumberExactly(const char* first, const char* last, double* value) noexcept {
+    return Scan<false>(first, last, value);
 }
 
 }  // namespace aiconv

@@ -27,4 +27,10 @@ std::size_t ScanNumber(const char* first, const char* last, double* value) noexc
 // The text never exceeds kNumberTextMaxLength characters. Returns its length.
 std::size_t FormatNumber(double x, char* buffer) noexcept;
 
+// The same two, the "%.10g" form and the reading by big integers alone,
+// without the fast roads that decide nearly every number: the reference
+// the fast roads are tested against. Slow; not for answers.
+std::size_t ScanNumberExactly(const char* first, const char* last, double* value) noexcept;
+std::size_t FormatNumberExactly(double x, char* buffer) noexcept;
+
 }  // namespace aiconv

@@ -3,8 +3,10 @@
 // form), on random values and on the inputs where a fast, almost-right
 // method goes wrong: decimals next to the exact midpoint of two neighbouring
 // doubles, and doubles whose tenth digit is an exact tie.
-// AICONV_NUMBER_CHECKS scales the counts of the last two loops (default 1;
-// CI's release run sets it higher).
+// The fast roads are also compared with the engine's own big-integer road
+// on random numbers of the kinds that trip them. AICONV_NUMBER_CHECKS
+// scales the counts of those and the last two loops (default 1; CI's
+// release run sets it to 100: a million of each).
 #include "engine/number_text.h"
 
 #include <gtest/gtest.h>
@@ -19,6 +21,9 @@
 #include <string>
 #include <vector>
 
+#include "engine/big_integer.h"
+#include "engine/power_of_ten.h"
+#include "number_samples.h"
 #include "reference.h"
 
 using aiconv::FormatNumber;
@@ -422,6 +427,78 @@ TEST(FormatNumber, AgreesWithPrintfOnTiesAndEdges) {
         check(FromBits(random() % 0x0010000000000000ull));
     }
     std::printf("compared %ld texts with snprintf\n", compared);
+}
+
+// 10^q's 128-bit product with w against w 10^q in big integers, for every
+// power of ten the table serves: the table, its derivation and the slack
+// the roundings rely on.
+aiconv::BigInteger Big(std::uint64_t high, std::uint64_t low) {
+    aiconv::BigInteger b;
+    aiconv::BigSet(&b, high);
+    for (int shift = 32; shift >= 0; shift -= 32) {
+        aiconv::BigShiftLeft(&b, 32);
+        aiconv::BigMulAdd(&b, 1, static_cast<std::uint32_t>(low >> shift));
+    }
+    return b;
+}
+
+TEST(NumberRoads, PowersOfTenAreWithinTheirSlack) {
+    std::mt19937_64 random(27);
+    for (int q = aiconv::kMinPowerOfTen; q <= aiconv::kMaxPowerOfTen; ++q) {
+        for (const std::uint64_t w : {std::uint64_t{1} << 63, ~std::uint64_t{0}, random() | (std::uint64_t{1} << 63)}) {
+            int e = 0;
+            const aiconv::Uint128 t = aiconv::MultiplyByPowerOfTen(w, q, &e);
+            ASSERT_NE(t.high >> 62, 0u) << q;
+            // w 10^q 2^-e against t -+ slack, both sides times 10^-q and 2^e
+            // where those are whole.
+            aiconv::BigInteger exact = Big(0, w);
+            if (q > 0) {
+                aiconv::BigMulPow5(&exact, q);
+                aiconv::BigShiftLeft(&exact, q);
+            }
+            if (e < 0) aiconv::BigShiftLeft(&exact, -e);
+            for (const int side : {-1, 1}) {
+                const std::uint64_t slack = aiconv::kPowerOfTenSlack;
+                const std::uint64_t low = side < 0 ? t.low - slack : t.low + slack;
+                const std::uint64_t high = side < 0 ? t.high - (t.low < slack) : t.high + (low < slack);
+                aiconv::BigInteger bound = Big(high, low);
+                if (q < 0) {
+                    aiconv::BigMulPow5(&bound, -q);
+                    aiconv::BigShiftLeft(&bound, -q);
+                }
+                if (e > 0) aiconv::BigShiftLeft(&bound, e);
+                ASSERT_EQ(aiconv::BigCompare(exact, bound), -side) << "10^" << q << " times " << w;
+            }
+        }
+    }
+}
+
+// The fast roads against the big-integer road, which decides every number
+// exactly.
+TEST(NumberRoads, FastReadingAgreesWithBigIntegers) {
+    std::mt19937_64 random(30);
+    const long count = 10000 * Scale();
+    for (long i = 0; i < count; ++i) {
+        const std::string text = aiconv_samples::RandomDecimal(random, i);
+        double fast = 0;
+        double exact = 0;
+        const char* const end = text.data() + text.size();
+        ASSERT_EQ(ScanNumber(text.data(), end, &fast), aiconv::ScanNumberExactly(text.data(), end, &exact)) << text;
+        ASSERT_EQ(Bits(fast), Bits(exact)) << text;
+    }
+}
+
+TEST(NumberRoads, FastPrintingAgreesWithBigIntegers) {
+    std::mt19937_64 random(31);
+    const long count = 10000 * Scale();
+    for (long i = 0; i < count; ++i) {
+        const double x = (i & 1 ? -1 : 1) * aiconv_samples::RandomDouble(random, i / 2);
+        char fast[aiconv::kNumberTextSize];
+        char exact[aiconv::kNumberTextSize];
+        FormatNumber(x, fast);
+        aiconv::FormatNumberExactly(x, exact);
+        ASSERT_STREQ(fast, exact) << std::hexfloat << x;
+    }
 }
 
 }  // namespace

@@ -8,6 +8,10 @@ extern "C" {
 
 void HostWrite(const char* text);
 void HostWriteNumber(unsigned long value);
+// Copies the command line the host gives (qemu: -semihosting-config's
+// arg= words, or the kernel's path and -append) into buffer, NUL-terminated;
+// 0 when there is none or it does not fit.
+int HostCommandLine(char* buffer, int size);
 // Ends the program: status 0 as a normal exit, anything else as a failure.
 void HostExit(int status) __attribute__((noreturn));
 

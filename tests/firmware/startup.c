@@ -9,7 +9,7 @@
 extern uint32_t __data_load[], __data_start[], __data_end[], __bss_start[], __bss_end[], __stack_top[];
 int main(void);
 
-enum { kWrite0 = 0x04, kExit = 0x18 };
+enum { kWrite0 = 0x04, kGetCommandLine = 0x15, kExit = 0x18 };
 enum { kApplicationExit = 0x20026, kRunTimeError = 0x20023 };
 
 static int Semihost(int operation, const void* argument) {
@@ -30,6 +30,14 @@ void HostWriteNumber(unsigned long value) {
         value /= 10;
     } while (value != 0);
     HostWrite(p);
+}
+
+int HostCommandLine(char* buffer, int size) {
+    struct {
+        char* buffer;
+        int size;
+    } block = {buffer, size};
+    return Semihost(kGetCommandLine, &block) == 0;
 }
 
 void HostExit(int status) {
