@@ -65,6 +65,28 @@ char TemperatureScale(const char* name) noexcept {
     return 0;
 }
 
+// The formulas between two scales 'c', 'f' and 'k'.
+double ConvertScales(double value, char from, char to) noexcept {
+    // Each formula keeps its order of operations: the last digit depends on it.
+    if (from == to) return value;
+    if (from == 'c') return to == 'f' ? value * kFahrenheitPerCelsius + kFahrenheitZero : value + kKelvinZero;
+    if (from == 'f') {
+        return to == 'c' ? (value - kFahrenheitZero) * kCelsiusPerFahrenheit
+                         : (value - kFahrenheitZero) * kCelsiusPerFahrenheit + kKelvinZero;
+    }
+    return to == 'c' ? value - kKelvinZero : (value - kKelvinZero) * kFahrenheitPerCelsius + kFahrenheitZero;
+}
+
+// The scale of a temperature row: its name's first letter, which every
+// temperature name of the table begins with (tests/convert_test.cpp holds
+// each row to what ConvertTemperature reads from the whole name); 0 for a
+// row of any other letter. Reading the letter, not the name, spares long
+// names ("fahrenheit") a comparison per call.
+char RowScale(const UnitDef* row) noexcept {
+    const char letter = row->name[0];
+    return letter == 'c' || letter == 'f' || letter == 'k' ? letter : 0;
+}
+
 }  // namespace
 
 int ConvertTemperature(double value, const char* fromName, const char* toName,
@@ -72,22 +94,7 @@ int ConvertTemperature(double value, const char* fromName, const char* toName,
     const char from = TemperatureScale(fromName);
     const char to = TemperatureScale(toName);
     if (from == 0 || to == 0) return 0;
-    // Each formula keeps its order of operations: the last digit depends on it.
-    if (from == to) {
-        *result = value;
-    } else if (from == 'c' && to == 'f') {
-        *result = value * kFahrenheitPerCelsius + kFahrenheitZero;
-    } else if (from == 'c' && to == 'k') {
-        *result = value + kKelvinZero;
-    } else if (from == 'f' && to == 'c') {
-        *result = (value - kFahrenheitZero) * kCelsiusPerFahrenheit;
-    } else if (from == 'f' && to == 'k') {
-        *result = (value - kFahrenheitZero) * kCelsiusPerFahrenheit + kKelvinZero;
-    } else if (from == 'k' && to == 'c') {
-        *result = value - kKelvinZero;
-    } else {
-        *result = (value - kKelvinZero) * kFahrenheitPerCelsius + kFahrenheitZero;
-    }
+    *result = ConvertScales(value, from, to);
     return 1;
 }
 
@@ -116,12 +123,12 @@ std::size_t ConvertQuery(const char* query, std::size_t length, char* answer) no
         out = PutLiteral(out, " vs ");
         out = Put(out, CategoryName(to->category));
         out = PutLiteral(out, ")");
-    } else if (from->category == CategoryTemperature &&
-               !ConvertTemperature(value, from->name, to->name, &result)) {
+    } else if (from->category == CategoryTemperature && (RowScale(from) == 0 || RowScale(to) == 0)) {
         out = PutLiteral(out, "ERROR: unsupported temperature units");
     } else {
         // Divide first: multiplying first changes the last printed digit.
-        if (from->category != CategoryTemperature) result = (value / to->factor) * from->factor;
+        result = from->category == CategoryTemperature ? ConvertScales(value, RowScale(from), RowScale(to))
+                                                       : (value / to->factor) * from->factor;
         // Both numbers are written straight into the answer.
         out += FormatNumber(value, out);
         *out++ = ' ';

@@ -160,8 +160,9 @@ Binary Decompose(double x) noexcept {
 // round(f * 10^6), ties to even, of the fraction f = a - whole (exact)
 // of a = |x| in [0.001, 10^6). In doubles, f * 10^6 < 2^20 is off by at
 // most 2^-34, so its nearest integer is the exact one unless it lies within
-// that of a half; then m * 5^6 * 2^(e + 6) decides in integers (the range
-// keeps the shift in [27, 56] and the product below 2^67).
+// that of a half, which the big integers then decide (a near tie, once in
+// hundreds of millions of values: no double is an exact tie here, as that
+// would take 5^6 in its denominator).
 std::uint32_t Millionths(double a, std::uint32_t whole) noexcept {
     const double scaled = (a - whole) * 1e6;
     const std::uint32_t floor = static_cast<std::uint32_t>(scaled);
@@ -170,13 +171,9 @@ std::uint32_t Millionths(double a, std::uint32_t whole) noexcept {
     if (rest < 0.5 - kDoubt) return floor;
     if (rest > 0.5 + kDoubt) return floor + 1;
     const Binary b = Decompose(a);
-    const Uint128 p = Multiply(b.m, 15625);
-    const int shift = -(b.e + 6);
-    const std::uint64_t exactFloor = (p.low >> shift) | (p.high << (64 - shift));
-    const std::uint64_t exactRest = p.low & ((std::uint64_t{1} << shift) - 1);
-    const std::uint64_t half = std::uint64_t{1} << (shift - 1);
-    const bool up = exactRest > half || (exactRest == half && (exactFloor & 1));
-    return static_cast<std::uint32_t>(exactFloor + (up ? 1 : 0) - std::uint64_t{whole} * 1000000);
+    Scaled s;
+    ScaleExactly(b.m, b.e, 6, &s);
+    return static_cast<std::uint32_t>(RoundHalfEven(s) - std::uint64_t{whole} * 1000000);
 }
 
 // "%.6f" with trailing zeros and point trimmed, for x == 0 or
@@ -205,8 +202,6 @@ char* FormatFixedTrimmed(double x, char* out) noexcept {
     return out;
 }
 
-int FloorDiv(int a, int b) noexcept { return a >= 0 ? a / b : -((-a + b - 1) / b); }
-
 // "%.10g": ten significant digits, then the shorter of the fixed and the
 // exponent form as printf chooses, trailing zeros removed.
 template <bool kFast>
@@ -224,7 +219,8 @@ AICONV_NOINLINE char* FormatGeneral(double x, char* out) noexcept {
 
     // Decimal exponent: start from floor(log10(2) * leading bit) and correct.
     const int top = b.e + 63 - CountLeadingZeros(b.m);
-    int exponent = FloorDiv(top * 78913, 1 << 18);
+    // (GCC and clang shift a negative int arithmetically: this is the floor.)
+    int exponent = (top * 78913) >> 18;
     Scaled s;
     for (;;) {
         Scale<kFast>(b.m, b.e, 9 - exponent, &s);
@@ -242,11 +238,11 @@ AICONV_NOINLINE char* FormatGeneral(double x, char* out) noexcept {
         ++exponent;
     }
 
-    // q < 10^10: two halves of five digits. q / 100000 as a multiplication
-    // by 2^51 / 10^5 rounded up, exact below 2^34.
+    // q < 10^10: two halves of five digits. q / 2^5 is below 2^29, so the
+    // division by 10^5 is one of 32 bits (a 64-bit one is a library call on
+    // 32-bit ARM).
     char digits[10];
-    const Uint128 product = Multiply(q, 22517998137u);
-    const std::uint32_t high = static_cast<std::uint32_t>((product.high << 13) | (product.low >> 51));
+    const std::uint32_t high = static_cast<std::uint32_t>(q >> 5) / 3125u;
     WriteDigits(digits, high, 5);
     WriteDigits(digits + 5, static_cast<std::uint32_t>(q - std::uint64_t{high} * 100000), 5);
     int kept = 10;

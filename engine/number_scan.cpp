@@ -204,10 +204,13 @@ AICONV_COLD double ReadExactly(const char* first, const char* last, long exponen
     return RoundToDouble(q, binaryExponent, n.size != 0);
 }
 
-constexpr double kExactPowersOfTen[] = {
-    1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
-    1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22,
-};
+// v (below 2^53) as a double, exactly: from two 32-bit halves, as a 64-bit
+// conversion is a library call on 32-bit ARM.
+AICONV_NOINLINE double ExactDouble(std::uint64_t v) noexcept {
+    const std::uint32_t high = static_cast<std::uint32_t>(v >> 32);
+    const double low = static_cast<double>(static_cast<std::uint32_t>(v));
+    return high == 0 ? low : static_cast<double>(high) * 4294967296.0 + low;
+}
 
 // kFast: the fast roads where they decide; otherwise big integers alone.
 template <bool kFast>
@@ -256,12 +259,21 @@ std::size_t Scan(const char* first, const char* last, double* value) noexcept {
     } else if (count <= 15 && scale >= -22 && scale <= 22) {
         // Both operands are exact doubles (15 digits fit in 53 bits), so one
         // correctly rounded operation gives the correctly rounded value.
-        // Two exact 32-bit conversions: a 64-bit one is a library call on
-        // 32-bit ARM.
-        const std::uint32_t high = static_cast<std::uint32_t>(digits >> 32);
-        const double low = static_cast<double>(static_cast<std::uint32_t>(digits));
-        const double d = high == 0 ? low : static_cast<double>(high) * 4294967296.0 + low;
-        v = scale >= 0 ? d * kExactPowersOfTen[scale] : d / kExactPowersOfTen[-scale];
+        const double d = ExactDouble(digits);
+        v = d;
+        if (scale != 0) {
+            // 10^k = 5^k 2^k: 5^k (k <= 22) is below 2^53, so exact as a
+            // double, and scaling by 2^k is exact at these magnitudes (the
+            // value stays a normal double): the one rounding is that of
+            // d * 10^scale, and no table of powers of ten is needed.
+            const long k = scale >= 0 ? scale : -scale;
+            const double f = ExactDouble(PowerOfFive(static_cast<int>(k)));
+            v = scale >= 0 ? d * f : d / f;
+            std::uint64_t bits;
+            std::memcpy(&bits, &v, sizeof bits);
+            bits += static_cast<std::uint64_t>(scale) << 52;  // adds scale to the binary exponent
+            std::memcpy(&v, &bits, sizeof v);
+        }
     } else if ((count <= kFastDigits || SignificantDigits(mantissa, mantissaEnd) <= kFastDigits) &&
                scale < kFastMaxScale) {
         // At most 19 significant digits: `digits` holds them exactly.

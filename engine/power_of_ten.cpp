@@ -67,8 +67,8 @@ Uint128 MultiplyByPowerOfTen(std::uint64_t w, int q, int* exponent) noexcept {
     // within 1.6 units of the exact p.
     Uint128 p = kBases[index];
     if (r != 0) {
-        const Uint128 product = Top128(p, kPowersOfFive.value[r]);
-        const std::uint64_t dropped = p.low * kPowersOfFive.value[r];  // the lowest 64 bits
+        const Uint128 product = Top128(p, PowerOfFive(r));
+        const std::uint64_t dropped = p.low * PowerOfFive(r);  // the lowest 64 bits
         const int shift = CountLeadingZeros(product.high);
         p = {shift == 0 ? product.high : (product.high << shift) | (product.low >> (64 - shift)),
              shift == 0 ? product.low : (product.low << shift) | (dropped >> (64 - shift))};

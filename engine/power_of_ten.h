@@ -25,14 +25,21 @@ inline constexpr std::uint64_t kPowerOfTenSlack = 3;
 // the exact value.
 Uint128 MultiplyByPowerOfTen(std::uint64_t w, int q, int* exponent) noexcept;
 
-// 5^0 .. 5^27, the powers of five below 2^63.
-struct PowersOfFive {
-    std::uint64_t value[28];
-    constexpr PowersOfFive() : value{} {
+// 5^0 .. 5^13, the powers of five in 32 bits.
+struct SmallPowersOfFive {
+    std::uint32_t value[14];
+    constexpr SmallPowersOfFive() : value{} {
         value[0] = 1;
-        for (int i = 1; i < 28; ++i) value[i] = value[i - 1] * 5;
+        for (int i = 1; i < 14; ++i) value[i] = value[i - 1] * 5;
     }
 };
-inline constexpr PowersOfFive kPowersOfFive;
+inline constexpr SmallPowersOfFive kSmallPowersOfFive;
+
+// 5^r for 0 <= r <= 27 (below 2^63), from the 32-bit ones: a table of all
+// 28 would take 168 more bytes of a microcontroller's flash.
+inline std::uint64_t PowerOfFive(int r) noexcept {
+    constexpr std::uint64_t kFiveToThe14 = std::uint64_t{kSmallPowersOfFive.value[7]} * kSmallPowersOfFive.value[7];
+    return r < 14 ? kSmallPowersOfFive.value[r] : kSmallPowersOfFive.value[r - 14] * kFiveToThe14;
+}
 
 }  // namespace aiconv

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "reference.h"
+#include "engine/number_text.h"
 #include "engine/units.h"
 
 using aiconv_test::Answer;
@@ -96,6 +97,23 @@ TEST(ConvertTemperature, KnowsNinePairsAndNoOther) {
     EXPECT_EQ(aiconv::ConvertTemperature(10, "c", "", &result), 0);
     EXPECT_EQ(aiconv::ConvertTemperature(10, "celsiusx", "c", &result), 0);
     EXPECT_EQ(result, -1);
+}
+
+// A query converts between two temperature rows as ConvertTemperature does
+// between their names, for every pair of rows (the query reads the scale
+// from the row alone).
+TEST(ConvertTemperature, EveryRowPairAnswersAsItsNames) {
+    for (const aiconv::UnitDef* from = aiconv::UnitTable; from->name != nullptr; ++from) {
+        for (const aiconv::UnitDef* to = aiconv::UnitTable; to->name != nullptr; ++to) {
+            if (from->category != aiconv::CategoryTemperature || to->category != aiconv::CategoryTemperature) continue;
+            double result = 0;
+            ASSERT_EQ(aiconv::ConvertTemperature(-40.5, from->name, to->name, &result), 1) << from->name;
+            char expected[aiconv::kResultTextSize];
+            aiconv::FormatNumber(result, expected);
+            const std::string answer = Answer(("-40.5 " + std::string(from->name) + " to " + to->name).c_str());
+            EXPECT_EQ(answer, "-40.5 " + std::string(from->name) + " -> " + expected + " " + to->name);
+        }
+    }
 }
 
 TEST(ConvertTemperature, MultipliesByFiveNinthsRatherThanDividing) {
