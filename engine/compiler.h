@@ -41,6 +41,16 @@
 #  define AICONV_RESTRICT
 #endif
 
+// AICONV_SOFT_DOUBLE is 1 where double arithmetic is a library call (ARM
+// cores without a double-precision FPU: Cortex-M0 and M3, the M4F's FPU is
+// single-precision), where integer arithmetic on a double's bits is the
+// cheaper way to a number's digits.
+#if defined(__SOFTFP__) || (defined(__ARM_FP) && !(__ARM_FP & 8))
+#  define AICONV_SOFT_DOUBLE 1
+#else
+#  define AICONV_SOFT_DOUBLE 0
+#endif
+
 namespace aiconv {
 
 // The full product of two 64-bit numbers: one instruction where the
@@ -60,6 +70,17 @@ inline Uint128 Multiply(std::uint64_t a, std::uint64_t b) noexcept {
     const std::uint64_t p00 = a0 * b0, p01 = a0 * b1, p10 = a1 * b0, p11 = a1 * b1;
     const std::uint64_t middle = (p00 >> 32) + (p01 & 0xFFFFFFFFu) + (p10 & 0xFFFFFFFFu);
     return {p11 + (p01 >> 32) + (p10 >> 32) + (middle >> 32), (middle << 32) | (p00 & 0xFFFFFFFFu)};
+#endif
+}
+
+// The same for a 32-bit factor: two 32-bit products without a 128-bit type.
+inline Uint128 MultiplyBy32(std::uint64_t a, std::uint32_t b) noexcept {
+#if defined(__SIZEOF_INT128__)
+    return Multiply(a, b);
+#else
+    const std::uint64_t low = (a & 0xFFFFFFFFu) * b;
+    const std::uint64_t middle = (a >> 32) * b + (low >> 32);
+    return {middle >> 32, (middle << 32) | (low & 0xFFFFFFFFu)};
 #endif
 }
 

@@ -1,6 +1,5 @@
 // Double to text as printf's "%.6f" and "%.10g" write it in the "C" locale:
 // digits correctly rounded from the exact binary value, ties to even.
-#include <cmath>
 #include <cstdint>
 #include <cstring>
 
@@ -157,46 +156,68 @@ Binary Decompose(double x) noexcept {
     return {(bits >> 63) != 0, fraction | kHiddenBit, biased - 1075};
 }
 
-// round(f * 10^6), ties to even, of the fraction f = a - whole (exact)
-// of a = |x| in [0.001, 10^6). In doubles, f * 10^6 < 2^20 is off by at
-// most 2^-34, so its nearest integer is the exact one unless it lies within
-// that of a half, which the big integers then decide (a near tie, once in
-// hundreds of millions of values: no double is an exact tie here, as that
-// would take 5^6 in its denominator).
-std::uint32_t Millionths(double a, std::uint32_t whole) noexcept {
+// round(f * 10^6), ties to even, for the fraction f = fraction / 2^shift
+// (33 <= shift <= 62): f * 15625 / 2^(shift - 6) in integers, exactly.
+std::uint32_t Millionths(std::uint64_t fraction, int shift) noexcept {
+    const Uint128 p = MultiplyBy32(fraction, 15625);  // below 2^76
+    const int drop = shift - 6;                       // 27..56 bits
+    const std::uint64_t floor = (p.high << (64 - drop)) | (p.low >> drop);
+    const std::uint64_t rest = p.low & ((std::uint64_t{1} << drop) - 1);
+    const std::uint64_t half = std::uint64_t{1} << (drop - 1);
+    const bool up = rest > half || (rest == half && (floor & 1));
+    return static_cast<std::uint32_t>(floor) + (up ? 1 : 0);
+}
+
+// |x| in [0.001, 10^6), or 0, as its whole part and its fraction in
+// millionths, rounded (10^6 when it rounds up to the next whole).
+struct FixedParts {
+    std::uint32_t whole;
+    std::uint32_t millionths;
+};
+
+// Exactly, in integers, from the bits of |x|: m 2^-shift with
+// 2^52 <= m < 2^53 and 33 <= shift <= 62. Where double arithmetic is a
+// library call (no FPU for it), this is also the fast way.
+FixedParts FixedInIntegers(std::uint64_t magnitudeBits) noexcept {
+    if (magnitudeBits == 0) return {0, 0};
+    const int shift = 1075 - static_cast<int>(magnitudeBits >> 52);
+    const std::uint64_t m = (magnitudeBits & (kHiddenBit - 1)) | kHiddenBit;
+    const std::uint64_t fraction = m & ((std::uint64_t{1} << shift) - 1);
+    return {static_cast<std::uint32_t>(m >> shift), fraction == 0 ? 0 : Millionths(fraction, shift)};
+}
+
+// The same in hardware doubles, which take fewer instructions: f * 10^6
+// (f = a - whole, exact) is below 2^20 and off by at most 2^-34, so its
+// nearest integer is the exact one unless it lies within that of a half;
+// then (once in hundreds of millions of values) the integers decide.
+FixedParts FixedInDoubles(std::uint64_t magnitudeBits) noexcept {
+    double a;
+    std::memcpy(&a, &magnitudeBits, sizeof a);
+    const std::uint32_t whole = static_cast<std::uint32_t>(a);  // exact: a < 10^6
+    if (static_cast<double>(whole) == a) return {whole, 0};
     const double scaled = (a - whole) * 1e6;
     const std::uint32_t floor = static_cast<std::uint32_t>(scaled);
     const double rest = scaled - floor;
     constexpr double kDoubt = 1.0 / (1u << 30);
-    if (rest < 0.5 - kDoubt) return floor;
-    if (rest > 0.5 + kDoubt) return floor + 1;
-    const Binary b = Decompose(a);
-    Scaled s;
-    ScaleExactly(b.m, b.e, 6, &s);
-    return static_cast<std::uint32_t>(RoundHalfEven(s) - std::uint64_t{whole} * 1000000);
+    if (rest < 0.5 - kDoubt) return {whole, floor};
+    if (rest > 0.5 + kDoubt) return {whole, floor + 1};
+    return FixedInIntegers(magnitudeBits);
 }
 
 // "%.6f" with trailing zeros and point trimmed, for x == 0 or
-// 0.001 <= |x| < 1000000. Returns the end of the text.
-char* FormatFixedTrimmed(double x, char* out) noexcept {
-    if (std::signbit(x)) *out++ = '-';  // -0 too, as printf writes it
-    const double a = std::fabs(x);
-    std::uint32_t whole = static_cast<std::uint32_t>(a);  // exact: a < 10^6
-    std::uint32_t millionths = 0;
-    if (static_cast<double>(whole) != a) {
-        millionths = Millionths(a, whole);
-        if (millionths == 1000000) {
-            ++whole;
-            millionths = 0;
-        }
-    }
-    out = WriteUnsigned(out, whole);
-    if (millionths != 0) {
+// 0.001 <= |x| < 1000000, from the bits of |x|. Returns the end of the text.
+template <bool kFast>
+char* FormatFixedTrimmed(bool negative, std::uint64_t magnitudeBits, char* out) noexcept {
+    if (negative) *out++ = '-';  // -0 too, as printf writes it
+    FixedParts parts = kFast && !AICONV_SOFT_DOUBLE ? FixedInDoubles(magnitudeBits) : FixedInIntegers(magnitudeBits);
+    if (parts.millionths == 1000000) parts = {parts.whole + 1, 0};
+    out = WriteUnsigned(out, parts.whole);
+    if (parts.millionths != 0) {
         *out++ = '.';
         // Typed fractions are short: "2.5" needs three digits written, not six.
-        const std::uint32_t thousandths = millionths / 1000;
-        out = thousandths * 1000 == millionths ? WriteDigits(out, thousandths, 3)
-                                               : WriteDigits(out, millionths, 6);
+        const std::uint32_t thousandths = parts.millionths / 1000;
+        out = thousandths * 1000 == parts.millionths ? WriteDigits(out, thousandths, 3)
+                                                     : WriteDigits(out, parts.millionths, 6);
         while (out[-1] == '0') --out;  // stops at a non-zero digit
     }
     return out;
@@ -281,11 +302,19 @@ AICONV_NOINLINE char* FormatGeneral(double x, char* out) noexcept {
 }
 
 template <bool kFast>
-std::size_t Format(double x, char* buffer) noexcept {
-    const double a = std::fabs(x);
-    // Written so that nan fails the range test and takes the "%.10g" road.
-    const bool general = a != 0 && (!(a >= 0.001) || a >= 1000000.0);
-    char* const end = general ? FormatGeneral<kFast>(x, buffer) : FormatFixedTrimmed(x, buffer);
+AICONV_ALWAYS_INLINE std::size_t Format(double x, char* buffer) noexcept {
+    // The range test on the bits of |x|, which order as the values do (nan
+    // and infinity above every finite value: they take the "%.10g" road).
+    // In integers: a double comparison is a library call where there is no
+    // FPU.
+    std::uint64_t bits;
+    std::memcpy(&bits, &x, sizeof bits);
+    const std::uint64_t magnitude = bits & ~(std::uint64_t{1} << 63);
+    constexpr std::uint64_t kThousandthBits = 0x3F50624DD2F1A9FCu;  // 0.001
+    constexpr std::uint64_t kMillionBits = 0x412E848000000000u;     // 1000000
+    const bool general = magnitude != 0 && (magnitude < kThousandthBits || magnitude >= kMillionBits);
+    char* const end = general ? FormatGeneral<kFast>(x, buffer)
+                              : FormatFixedTrimmed<kFast>(bits != magnitude, magnitude, buffer);
     *end = '\0';
     return static_cast<std::size_t>(end - buffer);
 }
@@ -294,6 +323,7 @@ std::size_t Format(double x, char* buffer) noexcept {
 
 std::size_t FormatNumber(double x, char* buffer) noexcept { return Format<true>(x, buffer); }
 
+// The fixed form by integers, the "%.10g" one by big integers.
 std::size_t FormatNumberExactly(double x, char* buffer) noexcept { return Format<false>(x, buffer); }
 
 }  // namespace aiconv

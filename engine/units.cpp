@@ -162,9 +162,9 @@ constexpr std::size_t kMaxKey = kUnitKeySize - 1;
 
 // Open addressing with linear probing in 2^kSlotBits slots; a slot holds
 // row + 1, 0 is empty.
-constexpr int kSlotBits = 9;
+constexpr int kSlotBits = 8;
 constexpr std::size_t kSlots = std::size_t{1} << kSlotBits;
-static_assert(kSlots >= 2 * kUnitCount, "at most half the slots are taken");
+static_assert(kSlots >= kUnitCount * 3 / 2, "at most two thirds of the slots are taken");
 static_assert(kUnitCount < 255, "a slot holds row + 1 in one byte");
 
 // A key is hashed by its length and its first and last bytes: no loop over
