@@ -63,10 +63,12 @@ inline std::string RandomDecimal(std::mt19937_64& random, long i) {
 
 // A double, each kind in turn: any finite bit pattern; a short decimal
 // n 10^j (its ten digits a hair from an integer); a decimal halfway
-// between two ten-digit ones (within a hair of a tie).
+// between two ten-digit ones (within a hair of a tie); one from 0.001 to
+// 10^6, printed in the fixed form; one there halfway between two
+// millionths.
 inline double RandomDouble(std::mt19937_64& random, long i) {
     std::string text;
-    switch (i % 3) {
+    switch (i % 5) {
         case 0: {
             double x;
             do {
@@ -78,9 +80,15 @@ inline double RandomDouble(std::mt19937_64& random, long i) {
         case 1:
             text = Digits(random, 1 + static_cast<int>(random() % 10));
             break;
-        default:
+        case 2:
             text = Digits(random, 10) + "5";
             break;
+        case 3:
+            text = Digits(random, 1 + static_cast<int>(random() % 17));
+            return std::strtod((text + "e" + std::to_string(static_cast<int>(random() % 9) - 3 - static_cast<int>(text.size()))).c_str(), nullptr);
+        default:
+            text = std::to_string(random() % 1000000) + "." + Digits(random, 6).substr(static_cast<std::size_t>(random() % 6)) + "5";
+            return std::strtod(text.c_str(), nullptr);
     }
     text += "e" + std::to_string(static_cast<int>(random() % 640) - 330);
     return std::strtod(text.c_str(), nullptr);
