@@ -56,6 +56,8 @@ static_assert(BigLimbsFor(kExactRoadBits) <= kBigLimbs, "the exact reading's ope
 #  error "doubles must be evaluated in double precision (FLT_EVAL_METHOD 0); on 32-bit x86 build with -msse2 -mfpmath=sse"
 #endif
 
+constexpr std::uint64_t kInfinityBits = std::uint64_t{0x7FF} << 52;
+
 double FromBits(std::uint64_t bits) noexcept {
     double x;
     std::memcpy(&x, &bits, sizeof x);
@@ -66,7 +68,6 @@ double FromBits(std::uint64_t bits) noexcept {
 // non-zero lies below q's last bit) to the nearest double, ties to even.
 double RoundToDouble(std::uint64_t q, int exponent, bool sticky) noexcept {
     constexpr std::uint64_t kHidden = std::uint64_t{1} << 52;
-    constexpr std::uint64_t kInfinityBits = std::uint64_t{0x7FF} << 52;
     int top = exponent + 63;  // exponent of q's leading bit
     if (top > 1023) return FromBits(kInfinityBits);
     int drop = 11;  // bits of q below a normal 53-bit mantissa
@@ -95,8 +96,9 @@ static_assert(kMinPowerOfTen <= kFastMinScale + 1 && kFastMaxScale - 1 <= kMaxPo
 
 // Rounds digits * 10^scale (digits != 0, scale within the bounds above)
 // from its 128-bit product with the power of ten; false where that product
-// is too close to a tie to decide, or the value is too deep among the
-// subnormals to round from 64 bits.
+// is too close to a tie to decide (a decimal exactly halfway between two
+// doubles, or within a few units of 2^-128 of that), or the value is too
+// deep among the subnormals to round from 64 bits.
 bool ReadFast(std::uint64_t digits, int scale, double* value) noexcept {
     const int zeros = CountLeadingZeros(digits);
     int exponent;
@@ -176,7 +178,7 @@ AICONV_COLD double ReadExactly(const char* first, const char* last, long exponen
 
     // The value lies below 10^(digits + exponent).
     const long magnitude = digits + exponent;
-    if (magnitude > kMaxMagnitude) return FromBits(std::uint64_t{0x7FF} << 52);
+    if (magnitude > kMaxMagnitude) return FromBits(kInfinityBits);
     if (magnitude < kMinMagnitude) return 0.0;
 
     // value = n / d * 2^exponent with n = digits * 5^exponent or d = 5^-exponent
@@ -274,11 +276,12 @@ std::size_t Scan(const char* first, const char* last, double* value) noexcept {
             bits += static_cast<std::uint64_t>(scale) << 52;  // adds scale to the binary exponent
             std::memcpy(&v, &bits, sizeof v);
         }
-    } else if ((count <= kFastDigits || SignificantDigits(mantissa, mantissaEnd) <= kFastDigits) &&
-               scale < kFastMaxScale) {
+    } else if (count <= kFastDigits || SignificantDigits(mantissa, mantissaEnd) <= kFastDigits) {
         // At most 19 significant digits: `digits` holds them exactly.
         if (digits == 0 || scale <= kFastMinScale) {
             v = 0;
+        } else if (scale >= kFastMaxScale) {
+            v = FromBits(kInfinityBits);
         } else if (!ReadFast(digits, static_cast<int>(scale), &v)) {
             v = ReadExactly(mantissa, mantissaEnd, exponent);
         }
