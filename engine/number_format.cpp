@@ -115,25 +115,46 @@ constexpr struct DigitPairs {
     }
 } kDigitPairs;
 
-// Writes exactly `count` digits of v (leading zeros kept) and returns the
-// end. 32 bits: a 64-bit division is a library call on 32-bit ARM.
-char* WriteDigits(char* out, std::uint32_t v, int count) noexcept {
+// The three digits of v < 1000, leading zeros kept; returns the end. No
+// division: below 1000, v / 100 is (v * 41) >> 12, and the last two digits
+// come from the pair table. Bytes are stored one by one: a two-byte copy is
+// a library call where stores must be aligned (Cortex-M0).
+char* WriteThreeDigits(char* out, std::uint32_t v) noexcept {
+    const std::uint32_t hundreds = (v * 41) >> 12;
+    const char* pair = kDigitPairs.text + 2 * (v - 100 * hundreds);
+    out[0] = static_cast<char>('0' + hundreds);
+    out[1] = pair[0];
+    out[2] = pair[1];
+    return out + 3;
+}
+
+// Writes exactly `count` digits of v (1 <= count <= 9, leading zeros kept)
+// and returns the end: three at a time from the right, so one division by
+// 1000 per three (a library call on a core without a divide instruction).
+AICONV_ALWAYS_INLINE char* WriteDigits(char* out, std::uint32_t v, int count) noexcept {
     char* const end = out + count;
     char* p = end;
-    for (; count >= 2; count -= 2) {
-        const std::uint32_t rest = v / 100;
-        p -= 2;
-        std::memcpy(p, kDigitPairs.text + 2 * (v - 100 * rest), 2);
-        v = rest;
+    for (; count > 3; count -= 3) {
+        const std::uint32_t high = v / 1000;
+        p -= 3;
+        WriteThreeDigits(p, v - high * 1000);
+        v = high;
     }
-    if (count == 1) *--p = static_cast<char>('0' + v % 10);
+    if (count == 3) {
+        WriteThreeDigits(out, v);
+    } else if (count == 2) {
+        out[0] = kDigitPairs.text[2 * v];
+        out[1] = kDigitPairs.text[2 * v + 1];
+    } else {
+        out[0] = static_cast<char>('0' + v);
+    }
     return end;
 }
 
 // Writes v in decimal, without leading zeros, and returns the end.
 char* WriteUnsigned(char* out, std::uint32_t v) noexcept {
     int count = 1;
-    for (std::uint32_t limit = 10; count < 10 && v >= limit; limit *= 10) ++count;
+    for (std::uint32_t limit = 10; count < 9 && v >= limit; limit *= 10) ++count;
     return WriteDigits(out, v, count);
 }
 
@@ -216,8 +237,9 @@ char* FormatFixedTrimmed(bool negative, std::uint64_t magnitudeBits, char* out) 
         *out++ = '.';
         // Typed fractions are short: "2.5" needs three digits written, not six.
         const std::uint32_t thousandths = parts.millionths / 1000;
-        out = thousandths * 1000 == parts.millionths ? WriteDigits(out, thousandths, 3)
-                                                     : WriteDigits(out, parts.millionths, 6);
+        out = WriteThreeDigits(out, thousandths);
+        const std::uint32_t rest = parts.millionths - thousandths * 1000;
+        if (rest != 0) out = WriteThreeDigits(out, rest);
         while (out[-1] == '0') --out;  // stops at a non-zero digit
     }
     return out;
