@@ -24,6 +24,16 @@
 #  define AICONV_ALWAYS_INLINE inline
 #endif
 
+// AICONV_HOT_INLINE does the same where the build asks for speed and leaves
+// it to the optimiser where it asks for size (-Os: the microcontrollers and
+// WebAssembly), for functions on every query's road that have more than
+// one caller.
+#if defined(__GNUC__) && !defined(__OPTIMIZE_SIZE__)
+#  define AICONV_HOT_INLINE __attribute__((always_inline)) inline
+#else
+#  define AICONV_HOT_INLINE inline
+#endif
+
 // AICONV_UNROLL(n) before a loop asks for it to be unrolled n times (clang
 // takes GCC's spelling).
 #if defined(__GNUC__)

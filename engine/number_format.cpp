@@ -152,7 +152,7 @@ AICONV_ALWAYS_INLINE char* WriteDigits(char* out, std::uint32_t v, int count) no
 }
 
 // Writes v in decimal, without leading zeros, and returns the end.
-char* WriteUnsigned(char* out, std::uint32_t v) noexcept {
+AICONV_HOT_INLINE char* WriteUnsigned(char* out, std::uint32_t v) noexcept {
     int count = 1;
     for (std::uint32_t limit = 10; count < 9 && v >= limit; limit *= 10) ++count;
     return WriteDigits(out, v, count);

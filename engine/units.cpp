@@ -312,7 +312,7 @@ bool MatchesName(const char* name, const char* text, std::size_t n) noexcept {
 }
 
 // The row whose name is the first n bytes of text, lower-cased; null if none.
-const UnitDef* FindKey(const char* text, std::size_t n) noexcept {
+AICONV_HOT_INLINE const UnitDef* FindKey(const char* text, std::size_t n) noexcept {
     if (n == 0) return nullptr;  // no name is empty
     const auto* bytes = reinterpret_cast<const unsigned char*>(text);
     for (std::size_t at = Hash(n, bytes[0], bytes[n - 1]);; at = (at + 1) & (kSlots - 1)) {
