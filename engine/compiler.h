@@ -31,7 +31,7 @@
 #if defined(__GNUC__) && !defined(__OPTIMIZE_SIZE__)
 #  define AICONV_HOT_INLINE __attribute__((always_inline)) inline
 #else
-#  define AICONV_HOT_INLINE inline
+#  define AICONV_HOT_INLINE
 #endif
 
 // AICONV_UNROLL(n) before a loop asks for it to be unrolled n times (clang
