@@ -26,7 +26,8 @@ int main(int argc, char** argv) {
     }
     for (long i = 0; i < count; ++i) {
         char text[aiconv::kNumberTextSize];
-        checksum += static_cast<unsigned>(aiconv::FormatNumber(aiconv_samples::RandomDouble(random, hard ? i : 0), text));
+        const double x = aiconv_samples::RandomDouble(random, hard ? i : 0);
+        checksum += static_cast<unsigned>(aiconv::FormatNumber(x, text));
     }
     std::printf("read and printed %ld numbers each (checksum %u)\n", count, checksum);
 }

@@ -115,6 +115,14 @@ constexpr struct DigitPairs {
     }
 } kDigitPairs;
 
+constexpr bool HundredsByMultiplication() {
+    for (std::uint32_t v = 0; v < 1000; ++v) {
+        if ((v * 41) >> 12 != v / 100) return false;
+    }
+    return true;
+}
+static_assert(HundredsByMultiplication(), "(v * 41) >> 12 is v / 100 below 1000");
+
 // The three digits of v < 1000, leading zeros kept; returns the end. No
 // division: below 1000, v / 100 is (v * 41) >> 12, and the last two digits
 // come from the pair table. Bytes are stored one by one: a two-byte copy is

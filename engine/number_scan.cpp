@@ -261,7 +261,8 @@ std::size_t Scan(const char* first, const char* last, double* value) noexcept {
     } else if (count <= 15 && scale >= -22 && scale <= 22) {
         // Both operands are exact doubles (15 digits fit in 53 bits), so one
         // correctly rounded operation gives the correctly rounded value.
-        const double d = digits >> 32 == 0 ? static_cast<double>(static_cast<std::uint32_t>(digits)) : ExactDouble(digits);
+        const double d =
+            digits >> 32 == 0 ? static_cast<double>(static_cast<std::uint32_t>(digits)) : ExactDouble(digits);
         v = d;
         if (scale != 0) {
             // 10^k = 5^k 2^k: 5^k (k <= 22) is below 2^53, so exact as a

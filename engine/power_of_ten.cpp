@@ -42,13 +42,14 @@ constexpr Uint128 kBases[kBaseCount] = {
     {0x9E19DB92B4E31BA9u, 0x6C07A2C26A8346D1u},  // 10^324
 };
 
-// floor(q * log2(10)) for |q| below a few thousand.
+// floor(q * log2(10)) for every q of the table's range (the product's
+// position, which the tests check for each q, depends on it).
 constexpr int FloorLog2OfPowerOfTen(int q) noexcept { return (q * 1741647) >> 19; }
 static_assert(FloorLog2OfPowerOfTen(1) == 3 && FloorLog2OfPowerOfTen(-1) == -4 &&
                   FloorLog2OfPowerOfTen(kMaxPowerOfTen) == 1162 && FloorLog2OfPowerOfTen(kMinPowerOfTen) == -1166,
               "the binary exponent of a power of ten");
 
-// The top 128 bits of the 192-bit product a * b, and how far it was shifted.
+// The top 128 bits of the 192-bit product a * b.
 Uint128 Top128(const Uint128& a, std::uint64_t b) noexcept {
     const Uint128 high = Multiply(a.high, b);
     const Uint128 low = Multiply(a.low, b);

@@ -83,12 +83,16 @@ inline double RandomDouble(std::mt19937_64& random, long i) {
         case 2:
             text = Digits(random, 10) + "5";
             break;
-        case 3:
+        case 3: {
             text = Digits(random, 1 + static_cast<int>(random() % 17));
-            return std::strtod((text + "e" + std::to_string(static_cast<int>(random() % 9) - 3 - static_cast<int>(text.size()))).c_str(), nullptr);
-        default:
-            text = std::to_string(random() % 1000000) + "." + Digits(random, 6).substr(static_cast<std::size_t>(random() % 6)) + "5";
+            const int exponent = static_cast<int>(random() % 9) - 3 - static_cast<int>(text.size());
+            return std::strtod((text + "e" + std::to_string(exponent)).c_str(), nullptr);
+        }
+        default: {
+            const std::string fraction = Digits(random, 6).substr(static_cast<std::size_t>(random() % 6));
+            text = std::to_string(random() % 1000000) + "." + fraction + "5";
             return std::strtod(text.c_str(), nullptr);
+        }
     }
     text += "e" + std::to_string(static_cast<int>(random() % 640) - 330);
     return std::strtod(text.c_str(), nullptr);
