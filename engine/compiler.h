@@ -24,11 +24,19 @@
 #  define AICONV_ALWAYS_INLINE inline
 #endif
 
-// AICONV_HOT_INLINE does the same where the build asks for speed and leaves
-// it to the optimiser where it asks for size (-Os: the microcontrollers and
-// WebAssembly), for functions on every query's road that have more than
+// AICONV_FOR_SIZE is 1 where the build asks for size (-Os: the
+// microcontrollers and WebAssembly, whose budgets are in bytes): shortcuts
+// that only save time are left out there.
+#if defined(__OPTIMIZE_SIZE__)
+#  define AICONV_FOR_SIZE 1
+#else
+#  define AICONV_FOR_SIZE 0
+#endif
+
+// AICONV_HOT_INLINE does the same as AICONV_ALWAYS_INLINE unless the build
+// asks for size, for functions on every query's road that have more than
 // one caller.
-#if defined(__GNUC__) && !defined(__OPTIMIZE_SIZE__)
+#if defined(__GNUC__) && !AICONV_FOR_SIZE
 #  define AICONV_HOT_INLINE __attribute__((always_inline)) inline
 #else
 #  define AICONV_HOT_INLINE

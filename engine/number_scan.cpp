@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "big_integer.h"
+#include "compiler.h"
 #include "number_text.h"
 #include "power_of_ten.h"
 #include "text.h"
@@ -228,6 +229,14 @@ std::size_t Scan(const char* first, const char* last, double* value) noexcept {
     std::uint64_t digits = 0;
     p = ReadDigits(p, last, &digits);
     long count = p - mantissa;
+    // Most numbers in queries are whole and short ("10 km to mi"): nothing
+    // more to read or to scale.
+    if (kFast && !AICONV_FOR_SIZE && count != 0 && count <= 9 &&
+        (p == last || (*p != '.' && (*p | 0x20) != 'e'))) {
+        const double v = static_cast<double>(static_cast<std::uint32_t>(digits));
+        *value = negative ? -v : v;
+        return static_cast<std::size_t>(p - first);
+    }
     long fractionDigits = 0;
     if (p < last && *p == '.') {
         const char* const fraction = ++p;
