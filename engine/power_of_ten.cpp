@@ -4,7 +4,7 @@ namespace aiconv {
 namespace {
 
 // Every power of ten in range is one of these times 5^r * 2^r, r < 27: a
-// whole table would be 26 times larger, which a microcontroller's flash
+// whole table would be 27 times larger, which a microcontroller's flash
 // cannot spare.
 constexpr int kStep = 27;
 constexpr int kBaseCount = (kMaxPowerOfTen - kMinPowerOfTen) / kStep + 1;
