@@ -77,6 +77,14 @@ constexpr bool kVectorUnit = true;
 constexpr bool kVectorUnit = false;
 #endif
 
+// Widens one block of N bytes, a loop the compiler turns into vector code or
+// unrolls.
+template <std::size_t N>
+AICONV_ALWAYS_INLINE void WidenBlock(const unsigned char* AICONV_RESTRICT bytes, wchar_t* AICONV_RESTRICT wide) noexcept {
+AICONV_UNROLL(8)
+    for (std::size_t k = 0; k < N; ++k) wide[k] = static_cast<wchar_t>(bytes[k]);
+}
+
 void AnswerToWide(const char* text, std::size_t length, wchar_t* out, std::size_t size) noexcept {
     const std::size_t n = length < size - 1 ? length : size - 1;
     // ASCII is the same in Windows-1252 and in wide text: every byte is
@@ -86,25 +94,22 @@ void AnswerToWide(const char* text, std::size_t length, wchar_t* out, std::size_
     wchar_t* AICONV_RESTRICT wide = out;
     std::size_t i = 0;
     if constexpr (kVectorUnit) {
-        // Vector code for 16 bytes a block; the last block is moved back to
-        // end at n, so it widens a few bytes twice and reads none past n.
+        // Vector code for 16 bytes a block, written out: the first block, any
+        // whole ones after it, and a last one moved back to end at n, which
+        // widens a few bytes twice and reads none past n. Answers are
+        // 16 to 31 bytes as a rule: two blocks and no loop.
         constexpr std::size_t kBlock = 16;
         if (n >= kBlock) {
-            for (std::size_t start = 0;; start += kBlock) {
-                if (start + kBlock > n) start = n - kBlock;
-                for (std::size_t k = start; k < start + kBlock; ++k) wide[k] = static_cast<wchar_t>(bytes[k]);
-                if (start + kBlock == n) break;
-            }
+            WidenBlock<kBlock>(bytes, wide);
+            for (i = kBlock; i + kBlock < n; i += kBlock) WidenBlock<kBlock>(bytes + i, wide + i);
+            WidenBlock<kBlock>(bytes + n - kBlock, wide + n - kBlock);
             i = n;
         }
     } else {
         // Without vector registers (the handheld's ARM), blocks of eight
         // unrolled spare most of the loop's own instructions.
         constexpr std::size_t kBlock = 8;
-        for (; i + kBlock <= n; i += kBlock) {
-AICONV_UNROLL(8)
-            for (std::size_t k = i; k < i + kBlock; ++k) wide[k] = static_cast<wchar_t>(bytes[k]);
-        }
+        for (; i + kBlock <= n; i += kBlock) WidenBlock<kBlock>(bytes + i, wide + i);
     }
     for (; i < n; ++i) wide[i] = static_cast<wchar_t>(bytes[i]);
     out[n] = 0;
