@@ -304,9 +304,13 @@ static_assert(NoCategoryNameLonger(kLongestCategoryName), "kLongestCategoryName 
 
 // Whether the first n bytes of text, lower-cased, are the name. Most
 // queries are in lower case: a byte equal as it stands needs no lowering.
-bool MatchesName(const char* name, const char* text, std::size_t n) noexcept {
+// Names are lower case, so a differing byte matches only as the upper case
+// of a letter of the name.
+AICONV_HOT_INLINE bool MatchesName(const char* name, const char* text, std::size_t n) noexcept {
     for (std::size_t i = 0; i < n; ++i) {
-        if (text[i] != name[i] && ToLower(text[i]) != name[i]) return false;
+        const unsigned char t = static_cast<unsigned char>(text[i]);
+        const unsigned char c = static_cast<unsigned char>(name[i]);
+        if (t != c && ((t | 0x20u) != c || c - unsigned{'a'} > 25u)) return false;
     }
     return true;
 }
@@ -318,15 +322,15 @@ AICONV_HOT_INLINE const UnitDef* FindKey(const char* text, std::size_t n) noexce
     for (std::size_t at = Hash(n, bytes[0], bytes[n - 1]);; at = (at + 1) & (kSlots - 1)) {
         const std::size_t entry = kIndex.slot[at];
         if (entry == 0) return nullptr;
-        const std::size_t row = entry - 1;
-        if (kIndex.nameLength[row] == n && MatchesName(UnitTable[row].name, text, n)) return &UnitTable[row];
+        const UnitDef* row = UnitTable + (entry - 1);
+        if (kIndex.nameLength[entry - 1] == n && MatchesName(row->name, text, n)) return row;
     }
 }
 
 // The key is a C string: a NUL inside the word ends it there. No name holds
 // a NUL, so a word with one cannot have matched whole; it is looked up
 // again, cut, only after that miss, which keeps the usual hit free of it.
-AICONV_COLD const UnitDef* FindKeyBeforeNul(const char* text, std::size_t n) noexcept {
+AICONV_COLD AICONV_NOINLINE const UnitDef* FindKeyBeforeNul(const char* text, std::size_t n) noexcept {
     std::size_t keyLength = 0;
     while (keyLength < n && text[keyLength] != '\0') ++keyLength;
     return keyLength < n ? FindKey(text, keyLength) : nullptr;
@@ -336,8 +340,10 @@ AICONV_COLD const UnitDef* FindKeyBeforeNul(const char* text, std::size_t n) noe
 
 const UnitDef* FindUnit(const char* text, std::size_t length) noexcept {
     const std::size_t n = length < kMaxKey ? length : kMaxKey;
-    if (const UnitDef* row = FindKey(text, WithoutTrailingPoint(text, n))) return row;
-    return FindKeyBeforeNul(text, n);
+    // A dropped trailing '.' is no NUL: the key's bytes are all that can hold one.
+    const std::size_t keyLength = WithoutTrailingPoint(text, n);
+    const UnitDef* row = FindKey(text, keyLength);
+    return row != nullptr ? row : FindKeyBeforeNul(text, keyLength);
 }
 
 bool MayBeginTwoWordUnit(const char* word, std::size_t length) noexcept {
