@@ -55,7 +55,7 @@ int ParseUnitsAndArrow(const char** cursor, const char* end, const UnitDef** to,
     if (end - p >= 2) {
         if (p[0] == '-' && p[1] == '>') {
             p += 2;
-        } else if (ToLower(p[0]) == 't' && ToLower(p[1]) == 'o') {
+        } else if ((p[0] | 0x20) == 't' && (p[1] | 0x20) == 'o') {  // of all bytes only T/t and O/o
             p += 2;
         }
     }
