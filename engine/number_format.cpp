@@ -159,8 +159,15 @@ AICONV_ALWAYS_INLINE char* WriteDigits(char* out, std::uint32_t v, int count) no
     return end;
 }
 
-// Writes v in decimal, without leading zeros, and returns the end.
+// Writes v < 10^9 in decimal, without leading zeros, and returns the end.
+// (The callers' values are at most 10^6: a whole part or an exponent.)
 AICONV_HOT_INLINE char* WriteUnsigned(char* out, std::uint32_t v) noexcept {
+    if constexpr (!AICONV_FOR_SIZE) {
+        // The usual lengths, each with its digit count known to the compiler.
+        if (v < 10) return WriteDigits(out, v, 1);
+        if (v < 100) return WriteDigits(out, v, 2);
+        if (v < 1000) return WriteDigits(out, v, 3);
+    }
     int count = 1;
     for (std::uint32_t limit = 10; count < 9 && v >= limit; limit *= 10) ++count;
     return WriteDigits(out, v, count);
