@@ -229,10 +229,12 @@ std::size_t Scan(const char* first, const char* last, double* value) noexcept {
     std::uint64_t digits = 0;
     p = ReadDigits(p, last, &digits);
     long count = p - mantissa;
-    // Most numbers in queries are whole and short ("10 km to mi"): nothing
-    // more to read or to scale.
-    if (kFast && !AICONV_FOR_SIZE && count != 0 && count <= 9 &&
-        (p == last || (*p != '.' && (*p | 0x20) != 'e'))) {
+    // Most numbers in queries are short ("10", "2.5"), up to nine digits
+    // without an exponent: nothing more to read or to scale. Left out under
+    // -Os, where bytes count (and a division of doubles may be a library
+    // call). A whole one is read at once.
+    constexpr bool kShortRoads = kFast && !AICONV_FOR_SIZE;
+    if (kShortRoads && count != 0 && count <= 9 && (p == last || (*p != '.' && (*p | 0x20) != 'e'))) {
         const double v = static_cast<double>(static_cast<std::uint32_t>(digits));
         *value = negative ? -v : v;
         return static_cast<std::size_t>(p - first);
@@ -245,6 +247,15 @@ std::size_t Scan(const char* first, const char* last, double* value) noexcept {
         count += fractionDigits;
     }
     if (count == 0) return 0;  // "", ".", "+", "inf", "nan" ...
+    // A short one with a fraction is a whole number over a power of ten
+    // below 2^32, both exact doubles: one division rounds correctly.
+    if (kShortRoads && count <= 9 && (p == last || (*p | 0x20) != 'e')) {
+        const int f = static_cast<int>(fractionDigits);
+        const double v = static_cast<double>(static_cast<std::uint32_t>(digits)) /
+                         static_cast<double>(static_cast<std::uint32_t>(kSmallPowersOfFive.value[f] << f));  // 10^f
+        *value = negative ? -v : v;
+        return static_cast<std::size_t>(p - first);
+    }
     const char* const mantissaEnd = p;
 
     long exponent = 0;
