@@ -296,41 +296,36 @@ AICONV_NOINLINE char* FormatGeneral(double x, char* out) noexcept {
         ++exponent;
     }
 
+    // The ten digits are written where they end up, from one place right of
+    // the text's start: where a point follows the first digits (the
+    // exponent form, and the fixed one from 1 up) those then move one place
+    // left; below 1 they come after "0." and the zeros.
+    const bool fixedForm = exponent >= -4 && exponent < 10;
+    char* const digits = fixedForm && exponent < 0 ? out + 1 - exponent : out + 1;
     // q < 10^10: two halves of five digits. q / 2^5 is below 2^29, so the
     // division by 10^5 is one of 32 bits (a 64-bit one is a library call on
     // 32-bit ARM).
-    char digits[10];
     const std::uint32_t high = static_cast<std::uint32_t>(q >> 5) / 3125u;
     WriteDigits(digits, high, 5);
     WriteDigits(digits + 5, static_cast<std::uint32_t>(q - std::uint64_t{high} * 100000), 5);
     int kept = 10;
     while (kept > 1 && digits[kept - 1] == '0') --kept;
 
-    if (exponent >= -4 && exponent < 10) {
-        if (exponent >= 0) {
-            const int whole = exponent + 1;
-            std::memcpy(out, digits, static_cast<std::size_t>(whole));
-            out += whole;
-            if (kept > whole) {
-                *out++ = '.';
-                std::memcpy(out, digits + whole, static_cast<std::size_t>(kept - whole));
-                out += kept - whole;
-            }
-        } else {
-            *out++ = '0';
-            *out++ = '.';
-            for (int i = exponent; i < -1; ++i) *out++ = '0';
-            std::memcpy(out, digits, static_cast<std::size_t>(kept));
-            out += kept;
-        }
-        return out;
+    if (fixedForm && exponent < 0) {
+        out[0] = '0';
+        out[1] = '.';
+        for (char* zero = out + 2; zero < digits; ++zero) *zero = '0';
+        return digits + kept;
     }
-    *out++ = digits[0];
-    if (kept > 1) {
-        *out++ = '.';
-        std::memcpy(out, digits + 1, static_cast<std::size_t>(kept - 1));
-        out += kept - 1;
+    const int whole = fixedForm ? exponent + 1 : 1;
+    for (int i = 0; i < whole; ++i) out[i] = digits[i];
+    if (kept > whole) {
+        out[whole] = '.';
+        out = digits + kept;
+    } else {
+        out += whole;
     }
+    if (fixedForm) return out;
     *out++ = 'e';
     *out++ = exponent < 0 ? '-' : '+';
     const int magnitude = exponent < 0 ? -exponent : exponent;
