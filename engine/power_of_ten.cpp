@@ -61,6 +61,12 @@ Uint128 Top128(const Uint128& a, std::uint64_t b) noexcept {
 }  // namespace
 
 Uint128 MultiplyByPowerOfTen(std::uint64_t w, int q, int* exponent) noexcept {
+    *exponent = FloorLog2OfPowerOfTen(q) - 127 + 64;
+    if (q >= 0 && q <= kStep) {
+        // 10^q = 5^q * 2^q with 5^q below 2^63: one product, and exact.
+        const std::uint64_t five = PowerOfFive(q);
+        return Multiply(five << CountLeadingZeros(five), w);
+    }
     const int index = (q - kMinPowerOfTen) / kStep;
     const int r = q - kMinPowerOfTen - index * kStep;
     // 10^q as p * 2^(FloorLog2OfPowerOfTen(q) - 127), p in [2^127, 2^128):
@@ -75,7 +81,6 @@ Uint128 MultiplyByPowerOfTen(std::uint64_t w, int q, int* exponent) noexcept {
              shift == 0 ? product.low : (product.low << shift) | (dropped >> (64 - shift))};
     }
     // w * p to its top 128 bits: within 2.6 units of w * 10^q.
-    *exponent = FloorLog2OfPowerOfTen(q) - 127 + 64;
     return Top128(p, w);
 }
 
