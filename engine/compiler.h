@@ -91,6 +91,15 @@ inline Uint128 Multiply(std::uint64_t a, std::uint64_t b) noexcept {
 #endif
 }
 
+// Whether that product is one instruction (a 128-bit type). Shortcuts that
+// spare a product are worth their code only there: a 32-bit core's library
+// counts its bytes.
+#if defined(__SIZEOF_INT128__)
+inline constexpr bool kOneInstructionProduct = true;
+#else
+inline constexpr bool kOneInstructionProduct = false;
+#endif
+
 // The same for a 32-bit factor: two 32-bit products without a 128-bit type.
 inline Uint128 MultiplyBy32(std::uint64_t a, std::uint32_t b) noexcept {
 #if defined(__SIZEOF_INT128__)

@@ -62,7 +62,7 @@ Uint128 Top128(const Uint128& a, std::uint64_t b) noexcept {
 
 Uint128 MultiplyByPowerOfTen(std::uint64_t w, int q, int* exponent) noexcept {
     *exponent = FloorLog2OfPowerOfTen(q) - 127 + 64;
-    if (q >= 0 && q <= kStep) {
+    if (kOneInstructionProduct && q >= 0 && q <= kStep) {
         // 10^q = 5^q * 2^q with 5^q below 2^63: one product, and exact.
         const std::uint64_t five = PowerOfFive(q);
         return Multiply(five << CountLeadingZeros(five), w);

@@ -1,5 +1,8 @@
 #include "units.h"
 
+#include <cstring>
+#include <type_traits>
+
 #include "compiler.h"
 #include "text.h"
 #include "unit_words.h"
@@ -302,11 +305,33 @@ constexpr bool NoCategoryNameLonger(std::size_t limit) {
 }
 static_assert(NoCategoryNameLonger(kLongestCategoryName), "kLongestCategoryName bounds every category word");
 
-// Whether the first n bytes of text, lower-cased, are the name. Most
-// queries are in lower case: a byte equal as it stands needs no lowering.
-// Names are lower case, so a differing byte matches only as the upper case
-// of a letter of the name.
+// The bytes [p, p + N) as one integer of N bytes.
+template <std::size_t N>
+AICONV_ALWAYS_INLINE auto Load(const char* p) noexcept {
+    using Word = std::conditional_t<N == 8, std::uint64_t, std::conditional_t<N == 4, std::uint32_t, std::uint16_t>>;
+    Word w;
+    std::memcpy(&w, p, N);
+    return w;
+}
+
+// Whether n bytes (1 to 16) are equal, in two moves of a fixed size that
+// overlap where n is no power of two (below 4: the first two and the last):
+// a few instructions for any length, reading only the n bytes.
+AICONV_ALWAYS_INLINE bool SameBytes(const char* a, const char* b, std::size_t n) noexcept {
+    if (n < 4) return (n < 2 || Load<2>(a) == Load<2>(b)) && a[n - 1] == b[n - 1];
+    if (n < 8) return Load<4>(a) == Load<4>(b) && Load<4>(a + n - 4) == Load<4>(b + n - 4);
+    return Load<8>(a) == Load<8>(b) && Load<8>(a + n - 8) == Load<8>(b + n - 8);
+}
+static_assert(kLongestUnitName <= 16, "a name is compared in two moves");
+
+// Whether the first n bytes of text, lower-cased, are the name (n is its
+// length). Most queries are in lower case, as the names are: with
+// kWholeFirst (where speed counts) equal bytes are tried whole first;
+// otherwise a differing byte matches only as the upper case of a letter of
+// the name.
+template <bool kWholeFirst>
 AICONV_HOT_INLINE bool MatchesName(const char* name, const char* text, std::size_t n) noexcept {
+    if (kWholeFirst && SameBytes(text, name, n)) return true;
     for (std::size_t i = 0; i < n; ++i) {
         const unsigned char t = static_cast<unsigned char>(text[i]);
         const unsigned char c = static_cast<unsigned char>(name[i]);
@@ -316,6 +341,7 @@ AICONV_HOT_INLINE bool MatchesName(const char* name, const char* text, std::size
 }
 
 // The row whose name is the first n bytes of text, lower-cased; null if none.
+template <bool kWholeFirst = !AICONV_FOR_SIZE>
 AICONV_HOT_INLINE const UnitDef* FindKey(const char* text, std::size_t n) noexcept {
     if (n == 0) return nullptr;  // no name is empty
     const auto* bytes = reinterpret_cast<const unsigned char*>(text);
@@ -323,7 +349,7 @@ AICONV_HOT_INLINE const UnitDef* FindKey(const char* text, std::size_t n) noexce
         const std::size_t entry = kIndex.slot[at];
         if (entry == 0) return nullptr;
         const UnitDef* row = UnitTable + (entry - 1);
-        if (kIndex.nameLength[entry - 1] == n && MatchesName(row->name, text, n)) return row;
+        if (kIndex.nameLength[entry - 1] == n && MatchesName<kWholeFirst>(row->name, text, n)) return row;
     }
 }
 
@@ -333,7 +359,7 @@ AICONV_HOT_INLINE const UnitDef* FindKey(const char* text, std::size_t n) noexce
 AICONV_COLD AICONV_NOINLINE const UnitDef* FindKeyBeforeNul(const char* text, std::size_t n) noexcept {
     std::size_t keyLength = 0;
     while (keyLength < n && text[keyLength] != '\0') ++keyLength;
-    return keyLength < n ? FindKey(text, keyLength) : nullptr;
+    return keyLength < n ? FindKey<false>(text, keyLength) : nullptr;
 }
 
 }  // namespace
