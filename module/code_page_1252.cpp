@@ -104,6 +104,10 @@ void AnswerToWide(const char* text, std::size_t length, wchar_t* out, std::size_
             for (i = kBlock; i + kBlock < n; i += kBlock) WidenBlock<kBlock>(bytes + i, wide + i);
             WidenBlock<kBlock>(bytes + n - kBlock, wide + n - kBlock);
             i = n;
+        } else if (n >= kBlock / 2) {  // "5 ft -> 1.524 m": two half blocks
+            WidenBlock<kBlock / 2>(bytes, wide);
+            WidenBlock<kBlock / 2>(bytes + n - kBlock / 2, wide + n - kBlock / 2);
+            i = n;
         }
     } else {
         // Without vector registers (the handheld's ARM), blocks of eight
