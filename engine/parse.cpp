@@ -55,7 +55,7 @@ int ParseUnitsAndArrow(const char** cursor, const char* end, const UnitDef** to,
     if (end - p >= 2) {
         if (p[0] == '-' && p[1] == '>') {
             p += 2;
-        } else if ((p[0] | 0x20) == 't' && (p[1] | 0x20) == 'o') {  // of all bytes only T/t and O/o
+        } else if ((p[0] | 0x20) == 't' && (p[1] | 0x20) == 'o') {  // with bit 5 set only T, t read t; O, o read o
             p += 2;
         }
     }
