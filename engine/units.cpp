@@ -292,7 +292,9 @@ constexpr TwoWordNames FindTwoWordNames() {
 
 constexpr TwoWordNames kTwoWordNames = FindTwoWordNames();
 
-constexpr const char* kCategoryNames[] = {
+// The words in place rather than pointers to them: a pointer costs a shared
+// library a relocation each, more bytes than the padding here.
+constexpr char kCategoryNames[][kLongestCategoryName + 1] = {
     "unknown", "length", "mass",   "volume", "area",  "speed", "temperature",
     "pressure", "energy", "power", "time",   "angle", "data",
 };
