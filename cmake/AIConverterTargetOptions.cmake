@@ -57,4 +57,10 @@ function(aiconv_freestanding target)
   if(AICONV_IPO_SUPPORTED)
     set_property(TARGET ${target} PROPERTY INTERPROCEDURAL_OPTIMIZATION_RELEASE ON)
   endif()
+  # GCC on 32-bit ARM reaches constant data through one shared anchor plus
+  # an offset: an extra add for every byte the parser classifies through its
+  # table, and more code than each table's own address.
+  if(CMAKE_CXX_COMPILER_ID STREQUAL "GNU" AND CMAKE_SYSTEM_PROCESSOR STREQUAL "arm")
+    target_compile_options(${target} PRIVATE -fno-section-anchors)
+  endif()
 endfunction()
