@@ -57,6 +57,16 @@ function(aiconv_freestanding target)
   if(AICONV_IPO_SUPPORTED)
     set_property(TARGET ${target} PROPERTY INTERPROCEDURAL_OPTIMIZATION_RELEASE ON)
   endif()
+  # A query crosses from the entry into the look-up and the number printer
+  # twice each: GCC's default limit leaves those calls out of line. Raised
+  # where a byte budget cannot feel the larger code (64-bit targets; the
+  # 32-bit ARM library would grow past its budget, and the Windows DLLs are
+  # not built as one program). Given to the link too, where link-time
+  # optimisation decides.
+  if(CMAKE_CXX_COMPILER_ID STREQUAL "GNU" AND CMAKE_SIZEOF_VOID_P EQUAL 8 AND NOT WIN32)
+    target_compile_options(${target} PRIVATE --param=max-inline-insns-auto=200)
+    target_link_options(${target} PRIVATE --param=max-inline-insns-auto=200)
+  endif()
   # GCC on 32-bit ARM reaches constant data through one shared anchor plus
   # an offset: an extra add for every byte the parser classifies through its
   # table, and more code than each table's own address.
