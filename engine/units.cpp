@@ -293,19 +293,12 @@ constexpr TwoWordNames FindTwoWordNames() {
 constexpr TwoWordNames kTwoWordNames = FindTwoWordNames();
 
 // The words in place rather than pointers to them: a pointer costs a shared
-// library a relocation each, more bytes than the padding here.
+// library a relocation each, more bytes than the padding here. The bound
+// also checks kLongestCategoryName: a longer word does not compile.
 constexpr char kCategoryNames[][kLongestCategoryName + 1] = {
     "unknown", "length", "mass",   "volume", "area",  "speed", "temperature",
     "pressure", "energy", "power", "time",   "angle", "data",
 };
-
-constexpr bool NoCategoryNameLonger(std::size_t limit) {
-    for (const char* name : kCategoryNames) {
-        if (Length(name) > limit) return false;
-    }
-    return true;
-}
-static_assert(NoCategoryNameLonger(kLongestCategoryName), "kLongestCategoryName bounds every category word");
 
 // The bytes [p, p + N) as one integer of N bytes.
 template <std::size_t N>
