@@ -378,6 +378,24 @@ bool MayBeginTwoWordUnit(const char* word, std::size_t length) noexcept {
     return false;
 }
 
+char* CopyUnitName(const UnitDef* row, char* out) noexcept {
+    const std::size_t n = kIndex.nameLength[row - UnitTable];
+    const char* name = row->name;
+    // Two moves of a fixed size that overlap where n is no power of two; a
+    // name below four bytes is copied with its NUL, at most one byte past.
+    if (n < 4) {
+        std::memcpy(out, name, 2);
+        std::memcpy(out + n - 1, name + n - 1, 2);
+    } else if (n < 8) {
+        std::memcpy(out, name, 4);
+        std::memcpy(out + n - 4, name + n - 4, 4);
+    } else {
+        std::memcpy(out, name, 8);
+        std::memcpy(out + n - 8, name + n - 8, 8);
+    }
+    return out + n;
+}
+
 const char* CategoryName(std::int32_t category) noexcept {
     const bool known = category >= CategoryLength && category <= CategoryData;
     return kCategoryNames[known ? category : 0];

@@ -56,6 +56,10 @@ const UnitDef* FindUnit(const char* text, std::size_t length) noexcept;
 // the first word of a two-word name ("fl" of "fl oz").
 bool MayBeginTwoWordUnit(const char* word, std::size_t length) noexcept;
 
+// Writes the row's name at out and returns its end, with no NUL after it:
+// the byte there may be written too.
+char* CopyUnitName(const UnitDef* row, char* out) noexcept;
+
 // No category word is longer (checked against the words where they are
 // defined).
 inline constexpr std::size_t kLongestCategoryName = 11;
