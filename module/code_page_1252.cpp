@@ -4,6 +4,11 @@
 // becomes '?'.
 #include "code_page.h"
 
+#include <cwchar>
+#if defined(__SSE2__)
+#  include <emmintrin.h>
+#endif
+
 #include "engine/compiler.h"
 
 namespace aiconv {
@@ -34,6 +39,52 @@ char32_t CodeUnit(wchar_t c) noexcept {
     }
 }
 
+// Whether the compiler has vector registers to widen bytes with.
+#if defined(__SSE2__) || defined(__ARM_NEON)
+constexpr bool kVectorUnit = true;
+#else
+constexpr bool kVectorUnit = false;
+#endif
+
+// With SSE2 and 32-bit wide characters (x86 outside Windows), ASCII narrows
+// eight characters a block once the C library has found the length in its
+// own vector code: no test per character. Elsewhere each character is
+// tested as it is read, which needs no length.
+#if defined(__SSE2__) && WCHAR_MAX > 0xFFFF
+#  define AICONV_NARROW_BY_LENGTH 1
+#else
+#  define AICONV_NARROW_BY_LENGTH 0
+#endif
+
+#if AICONV_NARROW_BY_LENGTH
+// Narrows the n characters at text (no NUL among them) if all are ASCII:
+// eight a block (two loads, two packs, one 8-byte store), the last block
+// moved back to end at n. Returns false, with out's bytes undefined, when
+// any is not.
+bool NarrowAscii(const wchar_t* text, char* out, std::size_t n) noexcept {
+    if (n < 8) {
+        char32_t bits = 0;
+        for (std::size_t i = 0; i < n; ++i) {
+            const char32_t c = CodeUnit(text[i]);
+            bits |= c;
+            out[i] = static_cast<char>(c);
+        }
+        return bits < 0x80;
+    }
+    __m128i bits = _mm_setzero_si128();
+    const auto block = [&bits](const wchar_t* from, char* to) noexcept {
+        const __m128i low = _mm_loadu_si128(reinterpret_cast<const __m128i*>(from));
+        const __m128i high = _mm_loadu_si128(reinterpret_cast<const __m128i*>(from + 4));
+        bits = _mm_or_si128(bits, _mm_or_si128(low, high));
+        const __m128i halves = _mm_packs_epi32(low, high);  // exact for ASCII
+        _mm_storel_epi64(reinterpret_cast<__m128i*>(to), _mm_packus_epi16(halves, halves));
+    };
+    for (std::size_t i = 0; i + 8 < n; i += 8) block(text + i, out + i);
+    block(text + n - 8, out + n - 8);
+    const __m128i beyondAscii = _mm_and_si128(bits, _mm_set1_epi32(~0x7F));
+    return _mm_movemask_epi8(_mm_cmpeq_epi32(beyondAscii, _mm_setzero_si128())) == 0xFFFF;
+}
+#else
 constexpr std::size_t kAsciiBlock = 8;
 
 // Copies up to kAsciiBlock characters while they are ASCII other than NUL;
@@ -47,20 +98,34 @@ AICONV_UNROLL(8)
     }
     return kAsciiBlock;
 }
+#endif
 
 }  // namespace
 
 std::size_t WideToCodePage(const wchar_t* text, char* out, std::size_t size) noexcept {
     const std::size_t limit = size - 1;
     std::size_t n = 0;
-    // Queries are ASCII as a rule: copy that in blocks of their own, where
-    // one compare tells ASCII from both NUL and the rest, and where the
-    // limit, far beyond any real query, is checked once a block.
+    // Queries are ASCII as a rule: that road first; from the first other
+    // character, the text goes byte by byte through the road below.
+#if AICONV_NARROW_BY_LENGTH
+    // (The length of a text past the limit is read to its end: one pass in
+    // the C library's vector code, cheaper for every real query than a
+    // bounded search.)
+    const std::size_t whole = wcslen(text);
+    const std::size_t length = whole < limit ? whole : limit;
+    if (NarrowAscii(text, out, length)) {
+        out[length] = '\0';
+        return length;
+    }
+#else
+    // Blocks where one compare tells ASCII from both NUL and the rest, and
+    // where the limit, far beyond any real query, is checked once a block.
     while (n + kAsciiBlock <= limit) {
         const std::size_t copied = CopyAscii(text + n, out + n);
         n += copied;
         if (copied < kAsciiBlock) break;
     }
+#endif
     for (; n < limit; ++n) {
         const char32_t c = CodeUnit(text[n]);
         if (c == 0) break;
@@ -69,13 +134,6 @@ std::size_t WideToCodePage(const wchar_t* text, char* out, std::size_t size) noe
     out[n] = '\0';
     return n;
 }
-
-// Whether the compiler has vector registers to widen bytes with.
-#if defined(__SSE2__) || defined(__ARM_NEON)
-constexpr bool kVectorUnit = true;
-#else
-constexpr bool kVectorUnit = false;
-#endif
 
 // Widens one block of N bytes, a loop the compiler turns into vector code or
 // unrolls.
