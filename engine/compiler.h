@@ -100,6 +100,11 @@ inline constexpr bool kOneInstructionProduct = true;
 inline constexpr bool kOneInstructionProduct = false;
 #endif
 
+// Whether code may grow for speed: on 64-bit targets, whose libraries have
+// room. The 32-bit ARM library and the microcontrollers count their bytes,
+// and there a loop often costs less than the call a larger form becomes.
+inline constexpr bool kBytesForSpeed = sizeof(void*) >= 8;
+
 // The same for a 32-bit factor: two 32-bit products without a 128-bit type.
 inline Uint128 MultiplyBy32(std::uint64_t a, std::uint32_t b) noexcept {
 #if defined(__SIZEOF_INT128__)

@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include "compiler.h"
 #include "number_text.h"
 #include "parse.h"
 #include "text.h"
@@ -22,11 +23,11 @@ char* Put(char* out, const char* text) noexcept {
     return out;
 }
 
-// A unit's name: where registers are 64 bits wide, in two moves by its
-// length (a few instructions for any name, where a byte loop takes five a
-// byte); elsewhere the loop, which costs less than a call there.
+// A unit's name: where bytes may go to speed, in two moves by its length (a
+// few instructions for any name, where a byte loop takes five a byte);
+// elsewhere the loop, which there costs less than the call.
 char* PutName(char* out, const UnitDef* row) noexcept {
-    if constexpr (sizeof(void*) >= 8) {
+    if constexpr (kBytesForSpeed) {
         return CopyUnitName(row, out);
     } else {
         return Put(out, row->name);
