@@ -78,7 +78,7 @@ struct Uint128 {
     std::uint64_t low;
 };
 
-inline Uint128 Multiply(std::uint64_t a, std::uint64_t b) noexcept {
+constexpr Uint128 Multiply(std::uint64_t a, std::uint64_t b) noexcept {
 #if defined(__SIZEOF_INT128__)
     const unsigned __int128 p = static_cast<unsigned __int128>(a) * b;
     return {static_cast<std::uint64_t>(p >> 64), static_cast<std::uint64_t>(p)};
@@ -117,7 +117,7 @@ inline Uint128 MultiplyBy32(std::uint64_t a, std::uint32_t b) noexcept {
 }
 
 // The number of leading zero bits of v, which must not be 0.
-inline int CountLeadingZeros(std::uint64_t v) noexcept {
+constexpr int CountLeadingZeros(std::uint64_t v) noexcept {
 #if defined(__GNUC__)
     return __builtin_clzll(v);
 #else

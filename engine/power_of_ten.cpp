@@ -50,13 +50,42 @@ static_assert(FloorLog2OfPowerOfTen(1) == 3 && FloorLog2OfPowerOfTen(-1) == -4 &
               "the binary exponent of a power of ten");
 
 // The top 128 bits of the 192-bit product a * b.
-Uint128 Top128(const Uint128& a, std::uint64_t b) noexcept {
+constexpr Uint128 Top128(const Uint128& a, std::uint64_t b) noexcept {
     const Uint128 high = Multiply(a.high, b);
     const Uint128 low = Multiply(a.low, b);
     std::uint64_t middle = high.low + low.high;
     std::uint64_t top = high.high + (middle < high.low ? 1 : 0);
     return {top, middle};
 }
+
+// 10^q as p * 2^(FloorLog2OfPowerOfTen(q) - 127), p in [2^127, 2^128):
+// the base times 5^r (exact in 192 bits) cut to its top 128 bits, within
+// 1.6 units of the exact p.
+constexpr Uint128 DerivedPower(int q) noexcept {
+    const int index = (q - kMinPowerOfTen) / kStep;
+    const int r = q - kMinPowerOfTen - index * kStep;
+    Uint128 p = kBases[index];
+    if (r != 0) {
+        const Uint128 product = Top128(p, PowerOfFive(r));
+        const std::uint64_t dropped = p.low * PowerOfFive(r);  // the lowest 64 bits
+        const int shift = CountLeadingZeros(product.high);
+        p = {shift == 0 ? product.high : (product.high << shift) | (product.low >> (64 - shift)),
+             shift == 0 ? product.low : (product.low << shift) | (dropped >> (64 - shift))};
+    }
+    return p;
+}
+
+// The same p for 10^-1 .. 10^-27, derived once by the compiler: every
+// double of 10^10 or more prints through one of them. Used only where the
+// product is one instruction (64-bit targets, whose libraries have room
+// for the 432 bytes).
+struct NegativePowers {
+    Uint128 p[kStep];
+    constexpr NegativePowers() : p{} {
+        for (int i = 0; i < kStep; ++i) p[i] = DerivedPower(-1 - i);
+    }
+};
+constexpr NegativePowers kNegativePowers;
 
 }  // namespace
 
@@ -67,19 +96,7 @@ Uint128 MultiplyByPowerOfTen(std::uint64_t w, int q, int* exponent) noexcept {
         const std::uint64_t five = PowerOfFive(q);
         return Multiply(five << CountLeadingZeros(five), w);
     }
-    const int index = (q - kMinPowerOfTen) / kStep;
-    const int r = q - kMinPowerOfTen - index * kStep;
-    // 10^q as p * 2^(FloorLog2OfPowerOfTen(q) - 127), p in [2^127, 2^128):
-    // the base times 5^r (exact in 192 bits) cut to its top 128 bits,
-    // within 1.6 units of the exact p.
-    Uint128 p = kBases[index];
-    if (r != 0) {
-        const Uint128 product = Top128(p, PowerOfFive(r));
-        const std::uint64_t dropped = p.low * PowerOfFive(r);  // the lowest 64 bits
-        const int shift = CountLeadingZeros(product.high);
-        p = {shift == 0 ? product.high : (product.high << shift) | (product.low >> (64 - shift)),
-             shift == 0 ? product.low : (product.low << shift) | (dropped >> (64 - shift))};
-    }
+    const Uint128 p = kOneInstructionProduct && q < 0 && q >= -kStep ? kNegativePowers.p[-1 - q] : DerivedPower(q);
     // w * p to its top 128 bits: within 2.6 units of w * 10^q.
     return Top128(p, w);
 }

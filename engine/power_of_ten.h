@@ -37,7 +37,7 @@ inline constexpr SmallPowersOfFive kSmallPowersOfFive;
 
 // 5^r for 0 <= r <= 27 (below 2^63), from the 32-bit ones: a table of all
 // 28 would take 168 more bytes of a microcontroller's flash.
-inline std::uint64_t PowerOfFive(int r) noexcept {
+constexpr std::uint64_t PowerOfFive(int r) noexcept {
     constexpr std::uint64_t kFiveToThe14 = std::uint64_t{kSmallPowersOfFive.value[7]} * kSmallPowersOfFive.value[7];
     return r < 14 ? kSmallPowersOfFive.value[r] : kSmallPowersOfFive.value[r - 14] * kFiveToThe14;
 }
