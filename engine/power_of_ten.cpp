@@ -77,8 +77,8 @@ constexpr Uint128 DerivedPower(int q) noexcept {
 
 // The same p for 10^-1 .. 10^-27, derived once by the compiler: every
 // double of 10^10 or more prints through one of them. Used only where the
-// product is one instruction (64-bit targets, whose libraries have room
-// for the 432 bytes).
+// compiler has a 128-bit type (64-bit targets and WebAssembly, whose
+// budgets have room for the 432 bytes).
 struct NegativePowers {
     Uint128 p[kStep];
     constexpr NegativePowers() : p{} {
