@@ -52,6 +52,13 @@ static_assert(kNumberTextMaxLength + 1 + kLongestUnitName + 4 + kNumberTextMaxLe
                   kLongestAnswer,
               "the longest conversion is within the promised length");
 
+// A parse error's message, copied by its length: no search for its end.
+char* PutParseError(char* out, ParseOutcome outcome) noexcept {
+    if (outcome == kNoNumber) return PutLiteral(out, kErrorNoNumber);
+    if (outcome == kNoUnit) return PutLiteral(out, kErrorNoUnit);
+    return PutLiteral(out, kErrorBadUnits);
+}
+
 // Whether name, lower-cased, is the word `known` (not empty): equal up to
 // known's end, and ending there at NUL or white space.
 bool IsWord(const char* name, const char* known) noexcept {
@@ -110,23 +117,29 @@ int ConvertTemperature(double value, const char* fromName, const char* toName,
     return 1;
 }
 
-std::size_t ConvertQuery(const char* query, std::size_t length, char* answer) noexcept {
+namespace {
+
+template <QueryEnd kEnd>
+std::size_t Convert(const char* query, std::size_t length, char* answer) noexcept {
     char* out = answer;
     double value = 0;
     const UnitDef* from = nullptr;
     const UnitDef* to = nullptr;
+    QueryWord sourceWord;
+    QueryWord targetWord;
     double result = 0;
-    // A parse error is copied straight behind the prefix.
+    // A parse error's message is written straight behind the prefix.
     constexpr char kErrorPrefix[] = "ERROR: ";
-    static_assert(sizeof kErrorPrefix - 1 + kParseErrorSize <= kResultTextSize, "a parse error fits");
     static_assert(sizeof kErrorPrefix - 1 + sizeof kErrorBadUnits - 1 <= kLongestAnswer &&
                       sizeof kErrorNoNumber <= sizeof kErrorBadUnits && sizeof kErrorNoUnit <= sizeof kErrorBadUnits,
                   "every parse error line is within the promised length");
     char* const errorText = PutLiteral(out, kErrorPrefix);
     if (query == nullptr) {
         out = PutLiteral(out, "ERROR: null input");
-    } else if (!ParseQuery(query, query + length, &value, &from, &to, errorText)) {
-        out = errorText + std::strlen(errorText);
+    } else if (const ParseOutcome outcome =
+                   ParseQueryOutcome<kEnd>(query, query + length, &value, &from, &to, &sourceWord, &targetWord);
+               outcome != kParsed) {
+        out = PutParseError(errorText, outcome);
     } else if (from->category != to->category) {
         static_assert(sizeof "ERROR: incompatible units ( vs )" - 1 + 2 * kLongestCategoryName <= kLongestAnswer,
                       "the longest error line is within the promised length");
@@ -152,6 +165,16 @@ std::size_t ConvertQuery(const char* query, std::size_t length, char* answer) no
     }
     *out = '\0';
     return static_cast<std::size_t>(out - answer);
+}
+
+}  // namespace
+
+std::size_t ConvertQuery(const char* query, std::size_t length, char* answer) noexcept {
+    return Convert<kEndOnly>(query, length, answer);
+}
+
+std::size_t ConvertCString(const char* query, std::size_t length, char* answer) noexcept {
+    return Convert<kEndHasNul>(query, length, answer);
 }
 
 }  // namespace aiconv

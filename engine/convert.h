@@ -20,6 +20,11 @@ inline constexpr std::size_t kLongestAnswer = 63;
 // calls may overlap, from any number of threads and interrupts.
 std::size_t ConvertQuery(const char* query, std::size_t length, char* answer) noexcept;
 
+// The same for a query that is a C string of that length (query[length] is
+// its NUL; null is answered too): the same answer, a little sooner, as the
+// words are read up to the NUL without a test of the end at each byte.
+std::size_t ConvertCString(const char* query, std::size_t length, char* answer) noexcept;
+
 // Converts between the temperature names "c"/"celsius"/"centigrade",
 // "f"/"fahrenheit" and "k"/"kelvin". Returns 1 and sets *result, or 0 when
 // either name is none of these.

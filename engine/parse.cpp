@@ -17,11 +17,20 @@ constexpr std::size_t kNumberScan = 63;
 // Every reader here stops at the query's end: the query is read in
 // [begin, end) and needs no NUL after it, so that a host can hand over a
 // buffer of known length as it stands (a NUL inside ends the query there,
-// as it ends a C string; NextWord sees to that).
+// as it ends a C string; NextWord sees to that). Where the caller also
+// puts a NUL at end (kEndHasNul), the word and blank loops stop at that NUL
+// as they stop at any other, and skip the test of end at each byte.
+
+// Whether p may be read: before end, or anywhere up to the NUL at end.
+template <QueryEnd kEnd>
+AICONV_ALWAYS_INLINE bool Before(const char* p, const char* end) noexcept {
+    return kEnd == kEndHasNul || p < end;
+}
 
 // The first byte at or after p that is no white space, or end.
+template <QueryEnd kEnd>
 AICONV_ALWAYS_INLINE const char* SkipSpace(const char* p, const char* end) noexcept {
-    while (p < end && IsSpace(*p)) ++p;
+    while (Before<kEnd>(p, end) && IsSpace(*p)) ++p;
     return p;
 }
 
@@ -39,25 +48,27 @@ int ParseNumber(const char* start, const char* end, double* value, const char** 
 // the end is tested once for four of them (long temperature names -20 on
 // x86-64; on 32-bit ARM, 3 instructions a call for a 4 KiB step of the
 // library).
+template <QueryEnd kEnd>
 AICONV_ALWAYS_INLINE const char* WordEnd(const char* p, const char* end) noexcept {
-    for (; kBytesForSpeed && end - p >= 4; p += 4) {
+    for (; kBytesForSpeed && (kEnd == kEndHasNul || end - p >= 4); p += 4) {
         if (EndsWord(p[0])) return p;
         if (EndsWord(p[1])) return p + 1;
         if (EndsWord(p[2])) return p + 2;
         if (EndsWord(p[3])) return p + 3;
     }
-    while (p < end && !EndsWord(*p)) ++p;
+    while (Before<kEnd>(p, end) && !EndsWord(*p)) ++p;
     return p;
 }
 
 // The next word after *cursor: [*wordStart, *wordEnd), ending at white
 // space, a NUL or the query's end. Returns 0 when there is none.
+template <QueryEnd kEnd>
 AICONV_ALWAYS_INLINE int NextWord(const char** cursor, const char* end, const char** wordStart,
                                    const char** wordEnd) noexcept {
-    const char* p = SkipSpace(*cursor, end);
-    if (p == end || *p == '\0') return 0;
+    const char* p = SkipSpace<kEnd>(*cursor, end);
+    if (!Before<kEnd>(p, end) || *p == '\0') return 0;
     *wordStart = p;
-    p = WordEnd(p, end);
+    p = WordEnd<kEnd>(p, end);
     *wordEnd = p;
     *cursor = p;
     return 1;
@@ -66,9 +77,11 @@ AICONV_ALWAYS_INLINE int NextWord(const char** cursor, const char* end, const ch
 // "to" is matched as a bare prefix and always takes two bytes: "tomi" reads
 // the target "mi". "->" must stand apart from the source word. *word is the
 // target word, empty when there is none.
+// (Before a NUL at end, p[1] is read only after p[0] matched, so is no NUL.)
+template <QueryEnd kEnd>
 int ParseUnitsAndArrow(const char** cursor, const char* end, const UnitDef** to, QueryWord* word) noexcept {
-    const char* p = SkipSpace(*cursor, end);
-    if (end - p >= 2) {
+    const char* p = SkipSpace<kEnd>(*cursor, end);
+    if (kEnd == kEndHasNul || end - p >= 2) {
         if (p[0] == '-' && p[1] == '>') {
             p += 2;
         } else if ((p[0] | 0x20) == 't' && (p[1] | 0x20) == 'o') {  // with bit 5 set only T, t read t; O, o read o
@@ -76,7 +89,7 @@ int ParseUnitsAndArrow(const char** cursor, const char* end, const UnitDef** to,
         }
     }
     word->begin = word->end = p;
-    if (!NextWord(&p, end, &word->begin, &word->end)) return 0;
+    if (!NextWord<kEnd>(&p, end, &word->begin, &word->end)) return 0;
     *cursor = p;
     *to = FindUnit(word->begin, static_cast<std::size_t>(word->end - word->begin));
     return *to != nullptr;
@@ -96,8 +109,12 @@ const UnitDef* FindTwoWordUnit(const char* first, const char* firstEnd, const ch
     return FindUnit(key, n1 + 1 + n2);
 }
 
-void SetError(char* errorText, const char* message) noexcept {
+// The outcome as the message of the NUL-terminated forms.
+int CopyOutcome(ParseOutcome outcome, char* errorText) noexcept {
+    if (outcome == kParsed) return 1;
+    const char* const message = outcome == kNoNumber ? kErrorNoNumber : outcome == kNoUnit ? kErrorNoUnit : kErrorBadUnits;
     std::memcpy(errorText, message, std::strlen(message) + 1);
+    return 0;
 }
 
 }  // namespace
@@ -116,18 +133,22 @@ int ParseQuery(const char* query, const char* end, double* value, const UnitDef*
 
 int ParseQuery(const char* query, const char* end, double* value, const UnitDef** from,
                const UnitDef** to, char* errorText, QueryWord* sourceWord, QueryWord* targetWord) noexcept {
+    return CopyOutcome(ParseQueryOutcome(query, end, value, from, to, sourceWord, targetWord), errorText);
+}
+
+template <QueryEnd kEnd>
+ParseOutcome ParseQueryOutcome(const char* query, const char* end, double* value, const UnitDef** from,
+                               const UnitDef** to, QueryWord* sourceWord, QueryWord* targetWord) noexcept {
     *sourceWord = *targetWord = {nullptr, nullptr};
     const char* cursor = query;
     if (!ParseNumber(query, end, value, &cursor)) {
-        SetError(errorText, kErrorNoNumber);
-        return 0;
+        return kNoNumber;
     }
 
     const char* word1 = nullptr;
     const char* word1End = nullptr;
-    if (!NextWord(&cursor, end, &word1, &word1End)) {
-        SetError(errorText, kErrorNoUnit);
-        return 0;
+    if (!NextWord<kEnd>(&cursor, end, &word1, &word1End)) {
+        return kNoUnit;
     }
 
     const UnitDef* source = nullptr;
@@ -136,7 +157,7 @@ int ParseQuery(const char* query, const char* end, double* value, const UnitDef*
     const char* afterWord2 = cursor;
     // Most words begin no two-word name: skip building that key for them.
     if (MayBeginTwoWordUnit(word1, static_cast<std::size_t>(word1End - word1)) &&
-        NextWord(&afterWord2, end, &word2, &word2End)) {
+        NextWord<kEnd>(&afterWord2, end, &word2, &word2End)) {
         source = FindTwoWordUnit(word1, word1End, word2, word2End);
         if (source != nullptr) {
             cursor = afterWord2;
@@ -147,19 +168,22 @@ int ParseQuery(const char* query, const char* end, double* value, const UnitDef*
         *sourceWord = {word1, word1End};
         source = FindUnit(word1, static_cast<std::size_t>(word1End - word1));
         if (source == nullptr) {
-            SetError(errorText, kErrorBadUnits);
-            return 0;
+            return kBadUnits;
         }
     }
 
     const UnitDef* target = nullptr;
-    if (!ParseUnitsAndArrow(&cursor, end, &target, targetWord)) {
-        SetError(errorText, kErrorBadUnits);
-        return 0;
+    if (!ParseUnitsAndArrow<kEnd>(&cursor, end, &target, targetWord)) {
+        return kBadUnits;
     }
     *from = source;
     *to = target;
-    return 1;
+    return kParsed;
 }
+
+template ParseOutcome ParseQueryOutcome<kEndOnly>(const char*, const char*, double*, const UnitDef**, const UnitDef**,
+                                                  QueryWord*, QueryWord*) noexcept;
+template ParseOutcome ParseQueryOutcome<kEndHasNul>(const char*, const char*, double*, const UnitDef**,
+                                                    const UnitDef**, QueryWord*, QueryWord*) noexcept;
 
 }  // namespace aiconv

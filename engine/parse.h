@@ -42,4 +42,23 @@ struct QueryWord {
 int ParseQuery(const char* query, const char* end, double* value, const UnitDef** from,
                const UnitDef** to, char* errorText, QueryWord* source, QueryWord* target) noexcept;
 
+// How a parse ended: kParsed, or which of the messages above it gives.
+enum ParseOutcome : unsigned char { kParsed, kNoNumber, kNoUnit, kBadUnits };
+
+// How the query's end is known: by the end pointer alone, or also by a NUL
+// written there (*end == '\0', as after a C string of that length), which
+// spares the word loops a test of the end at each byte.
+enum QueryEnd : unsigned char { kEndOnly, kEndHasNul };
+
+// The same once more, returning the outcome instead of copying a message:
+// for a caller that writes the message itself, its length known where it
+// is written.
+template <QueryEnd kEnd = kEndOnly>
+ParseOutcome ParseQueryOutcome(const char* query, const char* end, double* value, const UnitDef** from,
+                               const UnitDef** to, QueryWord* source, QueryWord* target) noexcept;
+extern template ParseOutcome ParseQueryOutcome<kEndOnly>(const char*, const char*, double*, const UnitDef**,
+                                                         const UnitDef**, QueryWord*, QueryWord*) noexcept;
+extern template ParseOutcome ParseQueryOutcome<kEndHasNul>(const char*, const char*, double*, const UnitDef**,
+                                                           const UnitDef**, QueryWord*, QueryWord*) noexcept;
+
 }  // namespace aiconv

@@ -1,6 +1,7 @@
 // Arbitrary bytes as an 8-bit query, read where they are: the engine must
 // not read past them (no NUL follows them here), and must answer them as it
-// answers the same bytes as a C string.
+// answers the same bytes as a C string, read up to its NUL by the module's
+// reader.
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
@@ -21,7 +22,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     const std::string text(query, size);  // ends at a NUL inside too
     char again[aiconv::kResultTextSize];
-    aiconv::ConvertQuery(text.c_str(), std::strlen(text.c_str()), again);
+    aiconv::ConvertCString(text.c_str(), std::strlen(text.c_str()), again);
     if (first != again) aiconv_fuzz::Fail("the same query as a C string answers differently", again);
     return 0;
 }

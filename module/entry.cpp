@@ -15,11 +15,11 @@ extern "C" const wchar_t* AICONVERTER_CALL AIConverter(const wchar_t* query) {
     char answer[aiconv::kResultTextSize];
     std::size_t answerLength = 0;
     if (query == nullptr) {
-        answerLength = aiconv::ConvertQuery(nullptr, 0, answer);
+        answerLength = aiconv::ConvertCString(nullptr, 0, answer);
     } else {
         char queryText[AICONVERTER_QUERY_LIMIT + 1];
         const std::size_t length = aiconv::WideToCodePage(query, queryText, sizeof queryText);
-        answerLength = aiconv::ConvertQuery(queryText, length, answer);
+        answerLength = aiconv::ConvertCString(queryText, length, answer);  // ends in a NUL
     }
     aiconv::AnswerToWide(answer, answerLength, WideResultText, AICONVERTER_ANSWER_CAPACITY);
     return WideResultText;
