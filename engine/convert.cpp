@@ -44,8 +44,9 @@ char* PutLiteral(char* out, const char (&text)[N]) noexcept {
 // The longest answer: two numbers of at most kNumberTextMaxLength characters
 // around two unit names and the arrow, or a fixed message with two category
 // words; either way far below kResultTextSize. The second number is written in
-// place and may use a whole number buffer.
-static_assert(kNumberTextMaxLength + 1 + kLongestUnitName + 4 + kNumberTextSize + 1 + kLongestUnitName + 1 <=
+// place and may use a whole number buffer; a name's copy may write up to
+// kCopiedNameBytes bytes (the name, its NUL and padding).
+static_assert(kNumberTextMaxLength + 1 + kLongestUnitName + 4 + kNumberTextSize + 1 + kCopiedNameBytes <=
                   kResultTextSize,
               "the longest answer fits");
 static_assert(kNumberTextMaxLength + 1 + kLongestUnitName + 4 + kNumberTextMaxLength + 1 + kLongestUnitName <=

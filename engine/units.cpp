@@ -378,22 +378,49 @@ bool MayBeginTwoWordUnit(const char* word, std::size_t length) noexcept {
     return false;
 }
 
-char* CopyUnitName(const UnitDef* row, char* out) noexcept {
-    const std::size_t n = kIndex.nameLength[row - UnitTable];
-    const char* name = row->name;
-    // Two moves of a fixed size that overlap where n is no power of two; a
-    // name below four bytes is copied with its NUL, at most one byte past.
-    if (n < 4) {
-        std::memcpy(out, name, 2);
-        std::memcpy(out + n - 1, name + n - 1, 2);
-    } else if (n < 8) {
-        std::memcpy(out, name, 4);
-        std::memcpy(out + n - 4, name + n - 4, 4);
-    } else {
-        std::memcpy(out, name, 8);
-        std::memcpy(out + n - 8, name + n - 8, 8);
+namespace {
+
+// Each row's length and name again, in entries a power of two times
+// smaller than a row, so that a row's byte offset in the table, shifted,
+// is its entry's offset here: no division turns an address into a row
+// number. The name is then copied in one move of a fixed size, which may
+// read into the next entries (padding closes the table for the last).
+constexpr std::size_t kNameEntryShift = [] {
+    std::size_t shift = 0;
+    while (sizeof(UnitDef) % (std::size_t{2} << shift) == 0 &&
+           sizeof(UnitDef) / (std::size_t{2} << shift) >= 1 + kLongestUnitName) {
+        ++shift;
     }
-    return out + n;
+    return shift;
+}();
+constexpr std::size_t kNameEntrySize = sizeof(UnitDef) >> kNameEntryShift;
+static_assert(kNameEntrySize >= 1 + kLongestUnitName, "an entry holds a length and a name");
+
+struct PaddedNames {
+    char bytes[kUnitCount * kNameEntrySize + kCopiedNameBytes];
+};
+
+constexpr PaddedNames PadNames() {
+    PaddedNames names{};
+    for (std::size_t row = 0; row < kUnitCount; ++row) {
+        char* entry = names.bytes + row * kNameEntrySize;
+        const std::size_t n = Length(UnitTable[row].name);
+        entry[0] = static_cast<char>(n);
+        for (std::size_t i = 0; i < n; ++i) entry[1 + i] = UnitTable[row].name[i];
+    }
+    return names;
+}
+
+constexpr PaddedNames kPaddedNames = PadNames();
+
+}  // namespace
+
+char* CopyUnitName(const UnitDef* row, char* out) noexcept {
+    const std::size_t offset =
+        static_cast<std::size_t>(reinterpret_cast<const char*>(row) - reinterpret_cast<const char*>(UnitTable));
+    const char* entry = kPaddedNames.bytes + (offset >> kNameEntryShift);
+    std::memcpy(out, entry + 1, kCopiedNameBytes);
+    return out + static_cast<unsigned char>(entry[0]);
 }
 
 const char* CategoryName(std::int32_t category) noexcept {

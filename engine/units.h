@@ -57,7 +57,10 @@ const UnitDef* FindUnit(const char* text, std::size_t length) noexcept;
 bool MayBeginTwoWordUnit(const char* word, std::size_t length) noexcept;
 
 // Writes the row's name at out and returns its end, with no NUL after it:
-// the byte there may be written too.
+// kCopiedNameBytes bytes from out are written, those past its end with
+// whatever follows the name in the engine's tables.
+inline constexpr std::size_t kCopiedNameBytes = 16;
+static_assert(kLongestUnitName < kCopiedNameBytes, "a name and its NUL are copied whole");
 char* CopyUnitName(const UnitDef* row, char* out) noexcept;
 
 // No category word is longer (checked against the words where they are
