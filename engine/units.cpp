@@ -360,11 +360,13 @@ AICONV_COLD AICONV_NOINLINE const UnitDef* FindKeyBeforeNul(const char* text, st
 }  // namespace
 
 const UnitDef* FindUnit(const char* text, std::size_t length) noexcept {
-    const std::size_t n = length < kMaxKey ? length : kMaxKey;
+    // The usual word, 1 to kMaxKey bytes without a trailing '.', is told by
+    // one compare of the length and one of the byte the hash reads anyway.
+    const bool usual = length - 1 < kMaxKey && text[length - 1] != '.';
+    const std::size_t n = usual ? length : WithoutTrailingPoint(text, length < kMaxKey ? length : kMaxKey);
     // A dropped trailing '.' is no NUL: the key's bytes are all that can hold one.
-    const std::size_t keyLength = WithoutTrailingPoint(text, n);
-    const UnitDef* row = FindKey(text, keyLength);
-    return row != nullptr ? row : FindKeyBeforeNul(text, keyLength);
+    const UnitDef* row = FindKey(text, n);
+    return row != nullptr ? row : FindKeyBeforeNul(text, n);
 }
 
 bool MayBeginTwoWordUnit(const char* word, std::size_t length) noexcept {
