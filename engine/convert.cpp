@@ -23,8 +23,8 @@ char* Put(char* out, const char* text) noexcept {
     return out;
 }
 
-// A unit's name: where bytes may go to speed, in two moves by its length (a
-// few instructions for any name, where a byte loop takes five a byte);
+// A unit's name: where bytes may go to speed, in one move of a fixed size
+// (a few instructions for any name, where a byte loop takes five a byte);
 // elsewhere the loop, which there costs less than the call.
 char* PutName(char* out, const UnitDef* row) noexcept {
     if constexpr (kBytesForSpeed) {
@@ -44,8 +44,8 @@ char* PutLiteral(char* out, const char (&text)[N]) noexcept {
 // The longest answer: two numbers of at most kNumberTextMaxLength characters
 // around two unit names and the arrow, or a fixed message with two category
 // words; either way far below kResultTextSize. The second number is written in
-// place and may use a whole number buffer; a name's copy may write up to
-// kCopiedNameBytes bytes (the name, its NUL and padding).
+// place and may use a whole number buffer; a name's copy writes
+// kCopiedNameBytes bytes (the name and what follows it in the table).
 static_assert(kNumberTextMaxLength + 1 + kLongestUnitName + 4 + kNumberTextSize + 1 + kCopiedNameBytes <=
                   kResultTextSize,
               "the longest answer fits");

@@ -60,7 +60,7 @@ bool MayBeginTwoWordUnit(const char* word, std::size_t length) noexcept;
 // kCopiedNameBytes bytes from out are written, those past its end with
 // whatever follows the name in the engine's tables.
 inline constexpr std::size_t kCopiedNameBytes = 16;
-static_assert(kLongestUnitName < kCopiedNameBytes, "a name and its NUL are copied whole");
+static_assert(kLongestUnitName <= kCopiedNameBytes, "every name is copied whole in one move");
 char* CopyUnitName(const UnitDef* row, char* out) noexcept;
 
 // No category word is longer (checked against the words where they are
