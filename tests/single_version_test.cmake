@@ -3,14 +3,14 @@
 # -DSOURCE_DIR -DVERSION=x.y.z.w
 string(REPLACE "." "," quad "${VERSION}")
 set(patterns "")
-foreach(dir bench cli cmake engine firmware framework fuzz include module packaging tests man wasm)
-  foreach(ext cpp h c rc in cmake txt 1 def idl mjs ts html json sh ld)
+foreach(dir bench cli cmake engine firmware framework fuzz include module packaging python tests man wasm)
+  foreach(ext cpp h c rc in cmake txt 1 def idl mjs ts html json sh ld py pyi)
     list(APPEND patterns ${SOURCE_DIR}/${dir}/*.${ext})
   endforeach()
 endforeach()
 file(GLOB_RECURSE sources RELATIVE ${SOURCE_DIR} ${patterns})
 list(FILTER sources EXCLUDE REGEX "(^|/)node_modules/")  # other packages' files
-list(APPEND sources CMakePresets.json)
+list(APPEND sources CMakePresets.json pyproject.toml setup.py)
 set(found "")
 foreach(file IN LISTS sources)
   file(READ ${SOURCE_DIR}/${file} text)
