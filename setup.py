@@ -2,7 +2,9 @@
 
 The metadata is in pyproject.toml; this file adds what it cannot say: the
 version, read from the top CMakeLists.txt where alone it is written, and the
-extension with the flags the engine is built with everywhere. Needs a C++17
+extension with the flags the engine is built with everywhere (and the
+package's layout, which Debian 12's setuptools reads from pyproject.toml
+only with a warning). Needs a C++17
 compiler and the Python headers.
 
     pip install --no-build-isolation .       # where no package index is reached
@@ -89,6 +91,9 @@ class BuildExt(build_ext):
 
 setup(
     version=project_version(),
+    package_dir={"": "python"},
+    packages=["aiconverter"],
+    package_data={"aiconverter": ["py.typed", "*.pyi"]},
     ext_modules=[
         Extension(
             "aiconverter._aiconverter",
