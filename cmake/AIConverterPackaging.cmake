@@ -14,6 +14,12 @@ set(CPACK_STRIP_FILES ON)
 # (ldconfig trigger, changelog, compressed manual pages, stripped sections).
 if(WIN32)
   set(CPACK_GENERATOR ZIP)
+  # win64 and win32 name x64 and x86; the ARM archives say their processor.
+  if(CMAKE_SYSTEM_PROCESSOR STREQUAL "ARM64")
+    set(CPACK_SYSTEM_NAME win-arm64)
+  elseif(CMAKE_SYSTEM_PROCESSOR STREQUAL "ARM")
+    set(CPACK_SYSTEM_NAME win-armv7)
+  endif()
 else()
   set(CPACK_GENERATOR TGZ)
 endif()

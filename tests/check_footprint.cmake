@@ -2,10 +2,15 @@
 # framework: another shared library, C++ runtime symbol versions, another
 # DLL; or, with a LIMIT, when its stripped size exceeds LIMIT bytes.
 # -DLIBRARY=path -DWINDOWS=0|1 -DSTRIP=strip -DREADELF=readelf
-# -DOBJDUMP=objdump -DWORK_DIR=dir [-DLIMIT=bytes]
+# -DOBJDUMP=objdump [-DREADOBJ=llvm-readobj] -DWORK_DIR=dir [-DLIMIT=bytes]
 include(${CMAKE_CURRENT_LIST_DIR}/run_tool.cmake)
 
-if(WINDOWS)
+if(WINDOWS AND READOBJ)
+  run(dump ${READOBJ} --coff-imports ${LIBRARY})
+  string(REGEX MATCHALL "Import {\n *Name: [^\n]+" needs "${dump}")
+  list(TRANSFORM needs REPLACE ".*Name: " "")
+  set(allowed "^(kernel32|msvcrt|hostframework)\\.dll$")
+elseif(WINDOWS)
   run(dump ${OBJDUMP} -p ${LIBRARY})
   string(REGEX MATCHALL "DLL Name: [^\n]+" needs "${dump}")
   list(TRANSFORM needs REPLACE "DLL Name: " "")
