@@ -15,3 +15,11 @@ set(CMAKE_CXX_FLAGS_INIT -mbulk-memory)
 set(CMAKE_TRY_COMPILE_TARGET_TYPE STATIC_LIBRARY)
 # What the project builds around the engine for this target.
 set(AICONV_ENGINE_HOST wasm)
+# wasm-ld reads the symbol index of LLVM's archiver, not of binutils' ar.
+find_program(AICONV_LLVM_AR NAMES llvm-ar llvm-ar-14)
+find_program(AICONV_LLVM_RANLIB NAMES llvm-ranlib llvm-ranlib-14)
+if(NOT AICONV_LLVM_AR OR NOT AICONV_LLVM_RANLIB)
+  message(FATAL_ERROR "the WebAssembly build archives with LLVM's llvm-ar and llvm-ranlib (Debian: apt-get install llvm)")
+endif()
+set(CMAKE_AR ${AICONV_LLVM_AR})
+set(CMAKE_RANLIB ${AICONV_LLVM_RANLIB})

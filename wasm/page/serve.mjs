@@ -15,7 +15,13 @@ const types = {
 
 export function serve(dir, port = 0) {
   const server = createServer(async (request, response) => {
-    let path = decodeURIComponent(new URL(request.url, "http://localhost").pathname);
+    let path;
+    try {
+      path = decodeURIComponent(new URL(request.url, "http://localhost").pathname);
+    } catch {
+      response.writeHead(400).end();  // a malformed address: refused, the server goes on
+      return;
+    }
     if (path.endsWith("/")) path += "index.html";
     const file = join(dir, normalize(path).replace(/^(\.\.[/\\])+/, ""));
     try {

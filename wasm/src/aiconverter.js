@@ -30,9 +30,11 @@ const WASM_SIZE = @WASM_SIZE@;
 const WASM_CHECKSUM = @WASM_CHECKSUM@;  // FNV-1a, 32 bits
 
 function wasmBytes() {
+  // atob is in every browser, worker and Node.js the package supports: no
+  // Node.js built-in is named, which bundlers would otherwise polyfill.
   let text = "";
   try {
-    text = typeof atob === "function" ? atob(WASM_BASE64) : Buffer.from(WASM_BASE64, "base64").toString("latin1");
+    text = atob(WASM_BASE64);
   } catch {
     // not base64 at all: reported below as damaged
   }

@@ -1,5 +1,6 @@
 // The package refuses a damaged module with a message that names it: every
-// one of 200 single-bit flips in the inlined .wasm, and a cut copy.
+// one of 200 single-bit flips in the inlined .wasm, and a cut copy; and it
+// names no Node.js built-in, which a bundler would polyfill into a page.
 // AICONV_NPM_DIR: the built package.
 import { test } from "node:test";
 import assert from "node:assert/strict";
@@ -35,4 +36,11 @@ test("200 single-bit flips are each refused, naming aiconverter.wasm", async () 
 
 test("a cut copy is refused", async () => {
   await assert.rejects(load(wasm.subarray(0, wasm.length - 100)), /aiconverter\.wasm is damaged/);
+});
+
+test("both modules name no Node.js built-in", () => {
+  for (const file of ["aiconverter.mjs", "aiconverter.cjs"]) {
+    const code = readFileSync(join(process.env.AICONV_NPM_DIR, file), "utf8").replace(encoded, "");
+    assert.doesNotMatch(code, /\b(Buffer|process|require|global|__dirname|setImmediate)\b|node:/, file);
+  }
 });
