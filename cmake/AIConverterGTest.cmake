@@ -18,14 +18,7 @@ include(GoogleTest)
 # cross builds register one entry per executable instead.
 option(AICONV_DISCOVER_TESTS "Register each GoogleTest case with ctest" ON)
 
-# ctest shows a skipped case without its reason: the cases write their
-# results, and ctest prints the reasons of the skipped ones after the run.
-set(AICONV_TEST_RESULTS ${CMAKE_BINARY_DIR}/test-results)
-set(aiconv_skip_script ${PROJECT_SOURCE_DIR}/tests/skip_reasons.cmake)
-file(CONFIGURE OUTPUT ${CMAKE_BINARY_DIR}/CTestCustom.cmake @ONLY CONTENT [==[
-set(CTEST_CUSTOM_PRE_TEST "\"@CMAKE_COMMAND@\" \"-DRESULTS_DIR=@AICONV_TEST_RESULTS@\" -DCLEAR=ON -P \"@aiconv_skip_script@\"")
-set(CTEST_CUSTOM_POST_TEST "\"@CMAKE_COMMAND@\" \"-DRESULTS_DIR=@AICONV_TEST_RESULTS@\" -P \"@aiconv_skip_script@\"")
-]==])
+include(AIConverterSkipReasons)
 function(aiconv_add_gtest target)
   target_link_libraries(${target} PRIVATE GTest::gtest_main)
   aiconv_target_options(${target})

@@ -1,13 +1,21 @@
 # ctest marks a skipped test "Skipped" and keeps the reason in its log; this
 # prints each skipped case's reason after the run, from the results that the
-# GoogleTest cases wrote. -DRESULTS_DIR=dir [-DCLEAR=ON: only remove them]
+# GoogleTest cases wrote and the .skip lines of other tests.
+# -DRESULTS_DIR=dir [-DCLEAR=ON: only remove them]
 file(GLOB results "${RESULTS_DIR}/*.xml")
+file(GLOB notes "${RESULTS_DIR}/*.skip")
 if(CLEAR)
-  if(results)
-    file(REMOVE ${results})
+  if(results OR notes)
+    file(REMOVE ${results} ${notes})
   endif()
   return()
 endif()
+foreach(note IN LISTS notes)
+  file(STRINGS "${note}" lines)
+  foreach(line IN LISTS lines)
+    message("${line}")
+  endforeach()
+endforeach()
 string(ASCII 1 semicolon)  # a list would split at the entities' ';'
 foreach(result IN LISTS results)
   file(READ "${result}" xml)

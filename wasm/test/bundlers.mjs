@@ -2,25 +2,27 @@
 // projects that install the packed tarball and use the tools at their
 // defaults (Node.js ESM and CommonJS, TypeScript in ESM and CommonJS
 // projects, esbuild, vite with a module worker, webpack 5 with a worker,
-// Rollup, a plain <script type="module">), each run in Node.js or loaded in
-// Chromium and checked for an answer; the workers are sent their query at
-// once. Also prints what the package adds to a bundle, gzipped.
+// Rollup, Parcel, a Next.js client page, a plain <script type="module">),
+// each run in Node.js or loaded in Chromium and checked for an answer; the
+// workers are sent their query at once. Parcel installs nothing (a Node.js
+// built-in would make it add a polyfill to the project) and Next.js's page
+// chunk holds no more than the package. Also prints what the package adds
+// to a bundle, gzipped, and the Parcel and Next.js bundles' sizes.
 //   node bundlers.mjs PACKAGE_DIR WORK_DIR
 import { execFileSync } from "node:child_process";
-import { existsSync, mkdirSync, readFileSync, rmSync, writeFileSync } from "node:fs";
+import { existsSync, mkdirSync, readdirSync, readFileSync, rmSync, statSync, symlinkSync, writeFileSync } from "node:fs";
 import { dirname, join, resolve } from "node:path";
 import { createRequire } from "node:module";
 import { fileURLToPath, pathToFileURL } from "node:url";
 import { gzipSync } from "node:zlib";
 import { launchChromium } from "./chromium.mjs";
+import { requireToolsNode, skip } from "./skip.mjs";
 import { serve } from "../page/serve.mjs";
 
 const [packageDir, work] = process.argv.slice(2).map((p) => resolve(p));
 const tools = join(dirname(fileURLToPath(import.meta.url)), "node_modules", ".bin");
-if (!existsSync(join(tools, "vite"))) {
-  console.log("skipped: the bundlers are not installed (run npm ci in wasm/test/)");
-  process.exit(77);
-}
+requireToolsNode();
+if (!existsSync(join(tools, "vite"))) skip("the bundlers are not installed (run npm ci in wasm/test/)");
 const ANSWER = "10 km -> 6.213712 mi";
 const WORKER_ANSWER = "2.5 kg -> 5.511557 lb";
 let failed = false;
@@ -120,6 +122,51 @@ if (build("Rollup", "rollup", { "src/main.js": MAIN, "rollup.config.mjs": rollup
   write(join(work, "rollup/dist"), { "index.html": html("main.js", "module") });
   pages.push(["Rollup", "rollup/dist", "/", false]);
 }
+// Parcel at its defaults, allowed to install nothing: it must not want to
+// add a polyfill to the user's project.
+const parcelProject = '{ "name": "parcel-app", "private": true }\n';
+if (build("Parcel", "parcel", { "package.json": parcelProject, "src/index.html": html("main.js", "module"), "src/main.js": MAIN },
+          "parcel", "build", "src/index.html", "--no-autoinstall", "--no-source-maps")) {
+  if (readFileSync(join(work, "parcel/package.json"), "utf8") !== parcelProject) fail("Parcel changed the project's package.json");
+  const bundles = readdirSync(join(work, "parcel/dist")).filter((file) => file.endsWith(".js"));
+  console.log(`Parcel: ${bundles.map((file) => statSync(join(work, "parcel/dist", file)).size).join(" + ")} bytes of script`);
+  pages.push(["Parcel", "parcel/dist", "/", false]);
+}
+// Next.js, two client pages exported as static files, one with the package
+// and one without: what the first loads beyond the second is the package,
+// with nothing added for Node.js. Next, React and React DOM are the test's
+// own, linked into the project; Turbopack compiles no package from outside
+// the project, so this build takes Next's webpack.
+const nextPage = (body) => `"use client";
+import { useEffect, useState } from "react";
+${body ? 'import { convert, ready } from "aiconverter";\n' : ""}export default function Page() {
+  const [answer, setAnswer] = useState("");
+  useEffect(() => { ${body} }, []);
+  return <p>{answer}</p>;
+}
+`;
+mkdirSync(join(work, "next/node_modules"), { recursive: true });
+for (const name of ["next", "react", "react-dom"]) {
+  symlinkSync(join(tools, "..", name), join(work, "next/node_modules", name));
+}
+if (build("Next.js", "next", {
+  "package.json": '{ "name": "next-app", "private": true }\n',
+  "next.config.mjs": 'export default { output: "export" };\n',
+  "app/layout.js": "export default function Layout({ children }) { return <html><body>{children}</body></html>; }\n",
+  "app/page.js": nextPage('ready.then(() => { document.body.dataset.answer = convert("10 km to mi"); setAnswer(document.body.dataset.answer); });'),
+  "app/plain/page.js": nextPage(""),
+}, "next", "build", "--webpack")) {
+  const out = join(work, "next/out");
+  const scripts = (html) => new Set([...readFileSync(join(out, html), "utf8").matchAll(/src="(\/_next\/static\/[^"]+\.js)"/g)].map((m) => m[1]));
+  const withPackage = scripts("index.html");
+  const without = scripts("plain.html");
+  const added = [...withPackage].filter((src) => !without.has(src)).reduce((sum, src) => sum + statSync(join(out, src)).size, 0)
+              - [...without].filter((src) => !withPackage.has(src)).reduce((sum, src) => sum + statSync(join(out, src)).size, 0);
+  const own = statSync(join(packageDir, "aiconverter.mjs")).size;
+  console.log(`Next.js: the page with the package loads ${added} bytes more script (the package's module: ${own})`);
+  if (added > own) fail(`Next.js adds ${added} bytes for the package, more than its own ${own}`);
+  pages.push(["Next.js client page", "next/out", "/", false]);
+}
 // No tool at all: the module straight from node_modules.
 write(work, { "plain.html": `<!doctype html><html><head><meta charset="utf-8"><title>t</title></head><body>
 <script type="module">
@@ -143,9 +190,7 @@ try {
 }
 
 const browser = await launchChromium();
-if (browser === null) {
-  console.log("the pages were built but not loaded: no Chromium");
-} else {
+if (browser !== null) {
   try {
     for (const [name, folder, path, worker] of pages) {
       const server = await serve(join(work, folder));
