@@ -36,6 +36,14 @@ try {
   await waitForAnswer("10 km -> 6.213712 mi");
   if ((await answer()) !== "10 km -> 6.213712 mi") fail(`the first answer is ${JSON.stringify(await answer())}`);
 
+  // One live region on the page, so that nothing else is read out as it
+  // changes (an <output> is one unless told otherwise).
+  const { nodes } = await (await page.createCDPSession()).send("Accessibility.getFullAXTree");
+  const liveIds = new Set(nodes.filter((node) => node.properties?.some((p) => p.name === "live" && p.value.value !== "off"))
+    .map((node) => node.nodeId));
+  const regions = nodes.filter((node) => liveIds.has(node.nodeId) && !liveIds.has(node.parentId));
+  if (regions.length !== 1) fail(`${regions.length} live regions: ${regions.map((node) => node.role?.value).join(", ")}`);
+
   // What a screen reader hears while "25 c to f" is typed: the answer once.
   await page.evaluate(() => {
     window.heard = [];
