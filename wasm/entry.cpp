@@ -1,7 +1,8 @@
 // The engine's entry for JavaScript. The host writes the query, already in
 // the 8-bit code page and cut to AICONVERTER_QUERY_LIMIT bytes, into the
-// query buffer, then calls aiconv_convert with its length; the answer is
-// ASCII text with a NUL in the module's memory. The unit table is readable
+// query buffer, then calls aiconv_convert with its length, which returns
+// the length of the answer it wrote into the answer buffer: ASCII text,
+// with a NUL after it. The unit table is readable
 // too, for pages that list it.
 #include "aiconverter.h"
 #include "engine/convert.h"
@@ -20,18 +21,18 @@ char AnswerText[aiconv::kResultTextSize];
 
 AICONV_WASM_EXPORT("aiconv_query_buffer") char* QueryBuffer() { return QueryText; }
 
+AICONV_WASM_EXPORT("aiconv_answer_buffer") const char* AnswerBuffer() { return AnswerText; }
+
 // The answer for the `length` bytes in the query buffer (the host stops at a
-// NUL).
-AICONV_WASM_EXPORT("aiconv_convert") const char* Convert(unsigned length) {
+// NUL); returns its length.
+AICONV_WASM_EXPORT("aiconv_convert") unsigned Convert(unsigned length) {
     if (length > AICONVERTER_QUERY_LIMIT) length = AICONVERTER_QUERY_LIMIT;
-    aiconv::ConvertQuery(QueryText, length, AnswerText);
-    return AnswerText;
+    return static_cast<unsigned>(aiconv::ConvertQuery(QueryText, length, AnswerText));
 }
 
-// The answer to a null query, as the library gives it.
-AICONV_WASM_EXPORT("aiconv_convert_null") const char* ConvertNull() {
-    aiconv::ConvertQuery(nullptr, 0, AnswerText);
-    return AnswerText;
+// The answer to a null query, as the library gives it; returns its length.
+AICONV_WASM_EXPORT("aiconv_convert_null") unsigned ConvertNull() {
+    return static_cast<unsigned>(aiconv::ConvertQuery(nullptr, 0, AnswerText));
 }
 
 AICONV_WASM_EXPORT("aiconv_unit_count") unsigned UnitCount() { return aiconv::kUnitCount; }

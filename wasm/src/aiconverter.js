@@ -52,27 +52,73 @@ function wasmBytes() {
 }
 
 let engine = null;
+let convertQuery = null;  // the engine's export, looked up once
 let queryBuffer = 0;
+let answerBuffer = 0;
 let memory = null;
 
 function attach(instance) {
   engine = instance.exports;
+  convertQuery = engine.aiconv_convert;
   queryBuffer = engine.aiconv_query_buffer();
+  answerBuffer = engine.aiconv_answer_buffer();
   memory = new Uint8Array(engine.memory.buffer);
 }
 
 // The engine allocates nothing, but a view is made anew should the memory
-// ever be replaced (grown) all the same.
+// ever be replaced (grown) all the same: the old buffer is then detached,
+// and a view of it has no bytes.
 function view() {
-  if (memory.buffer !== engine.memory.buffer) memory = new Uint8Array(engine.memory.buffer);
+  if (memory.length === 0) memory = new Uint8Array(engine.memory.buffer);
   return memory;
 }
 
-function text(pointer) {
-  const bytes = view();
+// The ASCII bytes [from, end) as a string. String.fromCharCode makes a
+// string of many characters at once, where one made a character at a time
+// is copied again with each: sixteen a call, and the rest in one call of
+// their own count (16 at most).
+const fromCodes = String.fromCharCode;
+function codes(b, i, count) {
+  switch (count) {
+    case 0: return "";
+    case 1: return fromCodes(b[i]);
+    case 2: return fromCodes(b[i], b[i + 1]);
+    case 3: return fromCodes(b[i], b[i + 1], b[i + 2]);
+    case 4: return fromCodes(b[i], b[i + 1], b[i + 2], b[i + 3]);
+    case 5: return fromCodes(b[i], b[i + 1], b[i + 2], b[i + 3], b[i + 4]);
+    case 6: return fromCodes(b[i], b[i + 1], b[i + 2], b[i + 3], b[i + 4], b[i + 5]);
+    case 7: return fromCodes(b[i], b[i + 1], b[i + 2], b[i + 3], b[i + 4], b[i + 5], b[i + 6]);
+    case 8: return fromCodes(b[i], b[i + 1], b[i + 2], b[i + 3], b[i + 4], b[i + 5], b[i + 6], b[i + 7]);
+    case 9: return fromCodes(b[i], b[i + 1], b[i + 2], b[i + 3], b[i + 4], b[i + 5], b[i + 6], b[i + 7], b[i + 8]);
+    case 10: return fromCodes(b[i], b[i + 1], b[i + 2], b[i + 3], b[i + 4], b[i + 5], b[i + 6], b[i + 7], b[i + 8],
+                           b[i + 9]);
+    case 11: return fromCodes(b[i], b[i + 1], b[i + 2], b[i + 3], b[i + 4], b[i + 5], b[i + 6], b[i + 7], b[i + 8],
+                           b[i + 9], b[i + 10]);
+    case 12: return fromCodes(b[i], b[i + 1], b[i + 2], b[i + 3], b[i + 4], b[i + 5], b[i + 6], b[i + 7], b[i + 8],
+                           b[i + 9], b[i + 10], b[i + 11]);
+    case 13: return fromCodes(b[i], b[i + 1], b[i + 2], b[i + 3], b[i + 4], b[i + 5], b[i + 6], b[i + 7], b[i + 8],
+                           b[i + 9], b[i + 10], b[i + 11], b[i + 12]);
+    case 14: return fromCodes(b[i], b[i + 1], b[i + 2], b[i + 3], b[i + 4], b[i + 5], b[i + 6], b[i + 7], b[i + 8],
+                           b[i + 9], b[i + 10], b[i + 11], b[i + 12], b[i + 13]);
+    case 15: return fromCodes(b[i], b[i + 1], b[i + 2], b[i + 3], b[i + 4], b[i + 5], b[i + 6], b[i + 7], b[i + 8],
+                           b[i + 9], b[i + 10], b[i + 11], b[i + 12], b[i + 13], b[i + 14]);
+    default: return fromCodes(b[i], b[i + 1], b[i + 2], b[i + 3], b[i + 4], b[i + 5], b[i + 6], b[i + 7], b[i + 8],
+                         b[i + 9], b[i + 10], b[i + 11], b[i + 12], b[i + 13], b[i + 14], b[i + 15]);
+  }
+}
+function text(bytes, from, end) {
+  const count = end - from;
+  if (count <= 16) return codes(bytes, from, count);
+  if (count <= 32) return codes(bytes, from, 16) + codes(bytes, from + 16, count - 16);
   let s = "";
-  for (let i = pointer; bytes[i] !== 0; i++) s += String.fromCharCode(bytes[i]);  // answers are ASCII
-  return s;
+  let i = from;
+  for (; i + 16 <= end; i += 16) s += codes(bytes, i, 16);
+  return s + codes(bytes, i, end - i);
+}
+function cString(bytes, pointer) {
+  let end = pointer;
+  while (bytes[end] !== 0) end++;
+  return text(bytes, pointer, end);
 }
 
 const bytes = wasmBytes();
@@ -94,16 +140,17 @@ try {
  */
 function convert(query) {
   if (engine === null) return NOT_READY;
-  if (query === null || query === undefined) return text(engine.aiconv_convert_null());
-  const s = String(query);
   const bytes = view();
+  if (query === null || query === undefined) return text(bytes, answerBuffer, answerBuffer + engine.aiconv_convert_null());
+  const s = typeof query === "string" ? query : String(query);
+  const length = s.length;
   let n = 0;
-  for (let i = 0; i < s.length && n < QUERY_LIMIT; i++) {
+  for (let i = 0; i < length && n < QUERY_LIMIT; i++) {
     let c = s.charCodeAt(i);
     if (c === 0) break;
     if (c >= 0x80 && !(c >= 0xa0 && c <= 0xff)) {
       // A surrogate pair is one character above U+FFFF: one "?".
-      if (c >= 0xd800 && c <= 0xdbff && i + 1 < s.length) {
+      if (c >= 0xd800 && c <= 0xdbff && i + 1 < length) {
         const next = s.charCodeAt(i + 1);
         if (next >= 0xdc00 && next <= 0xdfff) i++;
       }
@@ -111,7 +158,7 @@ function convert(query) {
     }
     bytes[queryBuffer + n++] = c;
   }
-  return text(engine.aiconv_convert(n));
+  return text(bytes, answerBuffer, answerBuffer + convertQuery(n));
 }
 
 /**
@@ -121,11 +168,12 @@ function convert(query) {
  */
 function unitsByCategory() {
   if (engine === null) return [];
+  const bytes = view();
   const categories = new Map();
   for (let row = 0; row < engine.aiconv_unit_count(); row++) {
-    const category = text(engine.aiconv_unit_category(row));
+    const category = cString(bytes, engine.aiconv_unit_category(row));
     if (!categories.has(category)) categories.set(category, []);
-    categories.get(category).push(text(engine.aiconv_unit_name(row)));
+    categories.get(category).push(cString(bytes, engine.aiconv_unit_name(row)));
   }
   return [...categories].map(([category, units]) => ({ category, units }));
 }
