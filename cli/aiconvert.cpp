@@ -30,7 +30,6 @@
 #include "engine/parse.h"
 #include "query_words.h"
 #include "line_reader.h"
-#include "notes.h"
 #include "terminal_text.h"
 #include "prompt.h"
 #include "unit_list.h"
@@ -126,12 +125,7 @@ void HintUnits(const std::string& query) {
 // For the person: a note on standard error for each unit word whose case as
 // typed means another unit than the one read ("mW" is read as megawatt).
 void NoteCase(const std::string& query) {
-    const aiconvert::UnitWords words = aiconvert::ReadUnitWords(query);
-    if (!words.converted) return;
-    const std::string sourceNote = aiconvert::CaseNote(words.source, words.sourceRow);
-    const std::string targetNote = aiconvert::CaseNote(words.target, words.targetRow);
-    if (!sourceNote.empty()) std::fprintf(stderr, "aiconvert: note: %s\n", sourceNote.c_str());
-    if (!targetNote.empty() && targetNote != sourceNote) std::fprintf(stderr, "aiconvert: note: %s\n", targetNote.c_str());
+    for (const std::string& note : aiconvert::CaseNotes(query)) std::fprintf(stderr, "aiconvert: note: %s\n", note.c_str());
 }
 
 enum class Outcome { kConverted, kError, kWriteFailed };

@@ -9,11 +9,6 @@
 namespace aiconv {
 namespace {
 
-// Only the first 63 bytes are offered to the number conversion, as if they
-// were copied into a 64-byte scratch with its NUL: a number that begins
-// later is not found, and one that runs past is cut there.
-constexpr std::size_t kNumberScan = 63;
-
 // Every reader here stops at the query's end: the query is read in
 // [begin, end) and needs no NUL after it, so that a host can hand over a
 // buffer of known length as it stands (a NUL inside ends the query there,

@@ -12,6 +12,12 @@ namespace aiconv {
 // Size of the buffer that receives a parse error; no message is longer than 30.
 inline constexpr std::size_t kParseErrorSize = 128;
 
+// Only the first kNumberScan bytes of a query are offered to the number
+// conversion, as if they were copied into a 64-byte scratch with its NUL: a
+// number that begins later is not found, and one that runs past is cut
+// there (the rest of it is then read as the unit).
+inline constexpr std::size_t kNumberScan = 63;
+
 inline constexpr char kErrorNoNumber[] = "could not parse number";
 inline constexpr char kErrorNoUnit[] = "missing unit";
 inline constexpr char kErrorBadUnits[] = "could not parse units or arrow";
