@@ -125,7 +125,9 @@ void HintUnits(const std::string& query) {
 // For the person: a note on standard error for each unit word whose case as
 // typed means another unit than the one read ("mW" is read as megawatt).
 void NoteCase(const std::string& query) {
-    for (const std::string& note : aiconvert::CaseNotes(query)) std::fprintf(stderr, "aiconvert: note: %s\n", note.c_str());
+    for (const std::string& note : aiconvert::CaseNotes(query)) {
+        std::fprintf(stderr, "aiconvert: note: %s\n", note.c_str());
+    }
 }
 
 enum class Outcome { kConverted, kError, kWriteFailed };

@@ -8,7 +8,7 @@
 namespace aiconvert {
 namespace {
 
-std::size_t ShowAtTerminal(const char* begin, const char* end, char* out, std::size_t room) {
+std::size_t ShowAtTerminal(const char*, const char* begin, const char* end, char* out, std::size_t room) {
     const std::string shown = Printable(std::string(begin, end));
     const std::size_t n = shown.size() < room ? shown.size() : room;
     std::memcpy(out, shown.data(), n);

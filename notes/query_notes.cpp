@@ -13,11 +13,12 @@ namespace {
 struct NoteWriter {
     char* at;
     char* end;
+    const char* query;
     ShowWord show;
 };
 
-NoteWriter StartNote(char (&note)[kNoteSize], ShowWord show) noexcept {
-    return {note, note + kNoteSize - 1, show};
+NoteWriter StartNote(char (&note)[kNoteSize], const char* query, ShowWord show) noexcept {
+    return {note, note + kNoteSize - 1, query, show};
 }
 
 void Put(NoteWriter* note, const char* text) noexcept {
@@ -25,7 +26,7 @@ void Put(NoteWriter* note, const char* text) noexcept {
 }
 
 void PutWord(NoteWriter* note, const char* begin, const char* end) noexcept {
-    note->at += note->show(begin, end, note->at, static_cast<std::size_t>(note->end - note->at));
+    note->at += note->show(note->query, begin, end, note->at, static_cast<std::size_t>(note->end - note->at));
 }
 
 void PutCount(NoteWriter* note, unsigned long long n) noexcept {
@@ -104,13 +105,15 @@ bool Applies(Meant meant, const char* begin, const char* end) noexcept {
     return false;
 }
 
-void WriteCaseNote(const QueryWord& typed, const UnitDef* row, ShowWord show, char (&note)[kNoteSize]) noexcept {
+void WriteCaseNote(const char* query, const QueryWord& typed, const UnitDef* row, ShowWord show,
+                   char (&note)[kNoteSize]) noexcept {
     note[0] = '\0';
-    const char* end = typed.begin + WithoutTrailingPoint(typed.begin, static_cast<std::size_t>(typed.end - typed.begin));
+    const char* end =
+        typed.begin + WithoutTrailingPoint(typed.begin, static_cast<std::size_t>(typed.end - typed.begin));
     if (end == typed.begin) return;
     for (const CaseRule& rule : kCaseRules) {
         if (std::strcmp(row->name, rule.row) != 0 || !Applies(rule.meant, typed.begin, end)) continue;
-        NoteWriter out = StartNote(note, show);
+        NoteWriter out = StartNote(note, query, show);
         Put(&out, "\"");
         PutWord(&out, typed.begin, end);
         Put(&out, "\" reads as ");
@@ -143,7 +146,7 @@ void WriteUnitHint(const char* query, const QueryWord& source, const QueryWord& 
     const bool targetReached = target.begin != nullptr;
     const QueryWord& word = targetReached ? target : source;
     if (word.begin == nullptr || word.begin == word.end) return;
-    NoteWriter out = StartNote(note, show);
+    NoteWriter out = StartNote(note, query, show);
     Put(&out, "no unit \"");
     PutWord(&out, word.begin, word.end);
     Put(&out, "\"");
@@ -238,13 +241,18 @@ void ReadQuery(const char* query, ShowWord show, QueryReading* reading) noexcept
         ParseQuery(query, query + std::strlen(query), &value, &from, &to, error, &source, &target) != 0;
     reading->source = converted ? from : nullptr;
     reading->target = converted ? to : nullptr;
+    reading->sourceWord = source;
+    reading->targetWord = target;
     reading->hint[0] = '\0';
     reading->sourceNote[0] = '\0';
     reading->targetNote[0] = '\0';
     if (converted) {
-        WriteCaseNote(source, from, show, reading->sourceNote);
-        WriteCaseNote(target, to, show, reading->targetNote);
-        if (std::strcmp(reading->sourceNote, reading->targetNote) == 0) reading->targetNote[0] = '\0';
+        WriteCaseNote(query, source, from, show, reading->sourceNote);
+        // "1 MB to MB": one note says it.
+        const std::size_t length = static_cast<std::size_t>(source.end - source.begin);
+        const bool sameWord = from == to && static_cast<std::size_t>(target.end - target.begin) == length &&
+                              std::memcmp(source.begin, target.begin, length) == 0;
+        if (!sameWord) WriteCaseNote(query, target, to, show, reading->targetNote);
     } else if (std::strcmp(error, kErrorBadUnits) == 0) {
         WriteUnitHint(query, source, target, show, reading->hint);
     }

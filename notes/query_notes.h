@@ -6,6 +6,7 @@
 
 #include <cstddef>
 
+#include "engine/parse.h"
 #include "engine/units.h"
 
 namespace aiconv {
@@ -15,14 +16,19 @@ namespace aiconv {
 // is cut, never written past.
 inline constexpr std::size_t kNoteSize = 1280;
 
-// Writes the person's word [begin, end) into [out, out + room) as the host
-// shows it and returns the bytes written (at most room): a terminal escapes
-// control characters, the page marks where the word is.
-using ShowWord = std::size_t (*)(const char* begin, const char* end, char* out, std::size_t room);
+// Writes the person's word [begin, end) of `query` into [out, out + room)
+// as the host shows it and returns the bytes written (at most room): a
+// terminal escapes control characters, the page marks where the word is.
+using ShowWord = std::size_t (*)(const char* query, const char* begin, const char* end, char* out,
+                                 std::size_t room);
 
 struct QueryReading {
     const UnitDef* source;  // the rows the unit words were read as, when the query converts; else null
     const UnitDef* target;
+    // The unit words as typed, where the parse reached them (see ParseQuery):
+    // for a host that puts a unit in the query or swaps the two.
+    QueryWord sourceWord;
+    QueryWord targetWord;
     // When the query fails on a unit: the word that named none and how it
     // was read (a target word that begins with "to" is the arrow and the
     // rest; a number is read to its 63rd byte), else the nearest names.

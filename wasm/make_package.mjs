@@ -2,18 +2,22 @@
 // bytes inlined (base64) with their size and checksum into the ES module
 // and the CommonJS module, both from src/aiconverter.js; the page's files
 // with the build's version (so that a deployed page updates its offline
-// copy) and the unit descriptions of engine/unit_words.h.
-//   node make_package.mjs WASM VERSION UNIT_WORDS_H NPM_DIR PAGE_DIR
+// copy), the unit descriptions of engine/unit_words.h and the notes module.
+//   node make_package.mjs WASM VERSION UNIT_WORDS_H NPM_DIR PAGE_DIR NOTES_WASM
 import { copyFileSync, mkdirSync, readFileSync, writeFileSync } from "node:fs";
 import { dirname, join } from "node:path";
 import { fileURLToPath } from "node:url";
+import { iconFiles } from "./page/icons.mjs";
 
-const [wasmFile, version, unitWords, npmDir, pageDir] = process.argv.slice(2);
+const [wasmFile, version, unitWords, npmDir, pageDir, notesFile] = process.argv.slice(2);
 const here = dirname(fileURLToPath(import.meta.url));
 
+const fnv1a = (bytes, hash = 0x811c9dc5) => {
+  for (const byte of bytes) hash = Math.imul(hash ^ byte, 0x01000193) >>> 0;
+  return hash;
+};
 const wasm = readFileSync(wasmFile);
-let checksum = 0x811c9dc5;
-for (const byte of wasm) checksum = Math.imul(checksum ^ byte, 0x01000193) >>> 0;
+const checksum = fnv1a(wasm);
 const body = readFileSync(join(here, "src/aiconverter.js"), "utf8")
   .replace("@WASM_BASE64@", wasm.toString("base64"))
   .replace("@WASM_SIZE@", String(wasm.length))
@@ -29,10 +33,13 @@ copyFileSync(join(here, "src/aiconverter.d.ts"), join(npmDir, "aiconverter.d.cts
 const words = {};
 for (const [, name, text] of readFileSync(unitWords, "utf8").matchAll(/\{"([^"]+)", "([^"]+)"\}/g)) words[name] = text;
 mkdirSync(pageDir, { recursive: true });
-const build = `${version}-${checksum.toString(16)}`;
-for (const file of ["index.html", "sw.js", "manifest.webmanifest", "icon.svg"]) {
+const notes = readFileSync(notesFile);
+const build = `${version}-${checksum.toString(16)}-${fnv1a(notes).toString(16)}`;
+for (const file of ["index.html", "sw.js", "manifest.webmanifest"]) {
   writeFileSync(join(pageDir, file), readFileSync(join(here, "page", file), "utf8").replaceAll("@BUILD@", build));
 }
 writeFileSync(join(pageDir, "units.json"), JSON.stringify(words));
 copyFileSync(join(npmDir, "aiconverter.mjs"), join(pageDir, "aiconverter.mjs"));
+writeFileSync(join(pageDir, "notes.wasm"), notes);
+for (const [file, contents] of Object.entries(iconFiles())) writeFileSync(join(pageDir, file), contents);
 console.log(`package and page: ${wasm.length} bytes of WebAssembly, checksum ${checksum.toString(16)}, build ${build}`);

@@ -10,7 +10,7 @@ import { fileURLToPath } from "node:url";
 const types = {
   ".html": "text/html; charset=utf-8", ".js": "text/javascript", ".mjs": "text/javascript",
   ".json": "application/json", ".webmanifest": "application/manifest+json", ".svg": "image/svg+xml",
-  ".wasm": "application/wasm", ".css": "text/css",
+  ".wasm": "application/wasm", ".css": "text/css", ".png": "image/png",
 };
 
 export function serve(dir, port = 0) {

@@ -2,7 +2,8 @@
 // its own cache, so a new deployment (a new sw.js) fills a new one and
 // drops the old when it takes over.
 const CACHE = "aiconverter-@BUILD@";
-const FILES = ["./", "index.html", "aiconverter.mjs", "units.json", "manifest.webmanifest", "icon.svg", "sw.js"];
+const FILES = ["./", "index.html", "aiconverter.mjs", "notes.wasm", "units.json", "manifest.webmanifest", "icon.svg",
+               "icon-192.png", "icon-512.png", "icon-maskable-512.png", "apple-touch-icon.png", "sw.js"];
 
 self.addEventListener("install", (event) => {
   event.waitUntil(caches.open(CACHE).then((cache) => cache.addAll(FILES)).then(() => self.skipWaiting()));
