@@ -5,6 +5,8 @@
 //                             exponent; doubles of any bit pattern
 //   exact_share COUNT hard    every kind of tests/number_samples.h in turn,
 //                             the ties and near-ties included
+//   exact_share COUNT long    decimals of 20 to 40 random digits with any
+//                             exponent (doubles as for plain)
 #include <cstdio>
 #include <cstdlib>
 #include <random>
@@ -15,11 +17,13 @@
 
 int main(int argc, char** argv) {
     const long count = argc > 1 ? std::strtol(argv[1], nullptr, 10) : 1000000;
-    const bool hard = argc > 2 && std::string(argv[2]) == "hard";
+    const std::string kind = argc > 2 ? argv[2] : "plain";
+    const bool hard = kind == "hard";
     std::mt19937_64 random(2026);
     unsigned checksum = 0;
     for (long i = 0; i < count; ++i) {
-        const std::string text = aiconv_samples::RandomDecimal(random, hard ? i : 1);
+        const std::string text = kind == "long" ? aiconv_samples::RandomLongDecimal(random, 0)
+                                                : aiconv_samples::RandomDecimal(random, hard ? i : 1);
         double value = 0;
         aiconv::ScanNumber(text.data(), text.data() + text.size(), &value);
         checksum += static_cast<unsigned>(value != 0);

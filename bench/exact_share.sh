@@ -2,7 +2,8 @@
 # How many numbers still take the big-integer road: a million random
 # decimals read and a million random doubles printed (bench/exact_share.cpp),
 # the calls of each exact road counted by callgrind; for plain random
-# numbers and for the hard kinds the tests use (ties and near-ties).
+# numbers, for the hard kinds the tests use (ties and near-ties) and for
+# decimals of 20 to 40 digits.
 #   bench/exact_share.sh [BUILD_DIR [COUNT]]   (default build/release, 1000000)
 set -euo pipefail
 build=${1:-build/release}
@@ -18,7 +19,7 @@ calls() {
     { pending = 0 }
     END { print total + 0 }'
 }
-for kind in plain hard; do
+for kind in plain hard long; do
   valgrind --tool=callgrind --callgrind-out-file="$out" "$build/bench/exact_share" "$count" "$kind" >/dev/null 2>&1
   echo "$kind: of $count decimals read, $(calls ReadExactly) by big integers; of $count doubles printed, $(calls ScaleExactly) by big integers"
 done

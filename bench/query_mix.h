@@ -88,6 +88,13 @@ inline constexpr MixQuery kLongDigits[] = {
     {"0.1234567890123456 kg to lb", L"0.1234567890123456 kg to lb"},
     {"2.718281828459045235 l to gal", L"2.718281828459045235 l to gal"},
 };
+inline constexpr MixQuery kManyDigits[] = {
+    {"3.14159265358979323846 rad to deg", L"3.14159265358979323846 rad to deg"},
+    {"1.2345678901234567890123 m to ft", L"1.2345678901234567890123 m to ft"},
+    {"2.7182818284590452353602874713527 l to gal", L"2.7182818284590452353602874713527 l to gal"},
+    {"0.000123456789012345678901234 kg to g", L"0.000123456789012345678901234 kg to g"},
+    {"98765432109876543210987654321 mm to km", L"98765432109876543210987654321 mm to km"},
+};
 inline constexpr MixQuery kMagnitude[] = {
     {"1e20 m to km", L"1e20 m to km"},
     {"1e25 m to km", L"1e25 m to km"},
@@ -118,6 +125,7 @@ inline constexpr QuerySet kQuerySets[] = {
     Set("temperature-names", kTemperatureNames),
     Set("exponent", kExponent),
     Set("long-digits", kLongDigits),
+    Set("many-digits", kManyDigits),
     Set("magnitude", kMagnitude),
 };
 

@@ -207,6 +207,31 @@ AICONV_COLD double ReadExactly(const char* first, const char* last, long exponen
     return RoundToDouble(q, binaryExponent, n.size != 0);
 }
 
+// More than 19 significant digits in [first, last), times 10^exponent: the
+// value lies in [w, w + 1) * 10^scale, w its first 19 significant digits.
+// Rounding keeps order, so where both ends round to one double the value
+// does too; only a value that near a tie or a change of mantissa takes the
+// exact road.
+AICONV_NOINLINE double ReadManyDigits(const char* first, const char* last, long exponent, long scale) noexcept {
+    if (scale <= kFastMinScale) return 0;
+    if (scale >= kFastMaxScale) return FromBits(kInfinityBits);
+    const char* p = first;
+    while (*p == '0' || *p == '.') ++p;  // a non-zero digit follows: there are more than 19
+    std::uint64_t w = 0;
+    for (int n = 0; n < kFastDigits; ++p) {
+        if (*p == '.') continue;
+        w = w * 10 + static_cast<unsigned>(*p - '0');
+        ++n;
+    }
+    double low;
+    double high;
+    if (ReadFast(w, static_cast<int>(scale), &low) && ReadFast(w + 1, static_cast<int>(scale), &high) &&
+        low == high) {
+        return low;
+    }
+    return ReadExactly(first, last, exponent);
+}
+
 // v (below 2^53) as a double, exactly: from two 32-bit halves, as a 64-bit
 // conversion is a library call on 32-bit ARM.
 AICONV_NOINLINE double ExactDouble(std::uint64_t v) noexcept {
@@ -297,17 +322,22 @@ std::size_t Scan(const char* first, const char* last, double* value) noexcept {
             bits += static_cast<std::uint64_t>(scale) << 52;  // adds scale to the binary exponent
             std::memcpy(&v, &bits, sizeof v);
         }
-    } else if (count <= kFastDigits || SignificantDigits(mantissa, mantissaEnd) <= kFastDigits) {
-        // At most 19 significant digits: `digits` holds them exactly.
-        if (digits == 0 || scale <= kFastMinScale) {
-            v = 0;
-        } else if (scale >= kFastMaxScale) {
-            v = FromBits(kInfinityBits);
-        } else if (!ReadFast(digits, static_cast<int>(scale), &v)) {
-            v = ReadExactly(mantissa, mantissaEnd, exponent);
-        }
     } else {
-        v = ReadExactly(mantissa, mantissaEnd, exponent);
+        const long significant = count <= kFastDigits ? count : SignificantDigits(mantissa, mantissaEnd);
+        if (significant <= kFastDigits) {
+            // At most 19 significant digits: `digits` holds them exactly.
+            if (digits == 0 || scale <= kFastMinScale) {
+                v = 0;
+            } else if (scale >= kFastMaxScale) {
+                v = FromBits(kInfinityBits);
+            } else if (!ReadFast(digits, static_cast<int>(scale), &v)) {
+                v = ReadExactly(mantissa, mantissaEnd, exponent);
+            }
+        } else if (!AICONV_FOR_SIZE) {
+            v = ReadManyDigits(mantissa, mantissaEnd, exponent, scale + (significant - kFastDigits));
+        } else {
+            v = ReadExactly(mantissa, mantissaEnd, exponent);  // rare: not worth the bytes
+        }
     }
     *value = negative ? -v : v;
     return static_cast<std::size_t>(p - first);

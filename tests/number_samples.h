@@ -61,6 +61,36 @@ inline std::string RandomDecimal(std::mt19937_64& random, long i) {
     }
 }
 
+// Decimal text with 20 to 40 significant digits, more than one integer
+// holds, each kind in turn: random digits with a point anywhere and any
+// exponent; the digits of a tie or near-tie (as RandomDecimal makes them)
+// carried on with zeros, with zeros and a last 1, or with nines.
+inline std::string RandomLongDecimal(std::mt19937_64& random, long i) {
+    const int count = 20 + static_cast<int>(random() % 21);
+    std::string digits;
+    if (i % 2 == 0) {
+        digits = Digits(random, count);
+    } else {
+        std::string tie;
+        do {
+            tie = RandomDecimal(random, 0);
+        } while (tie.find('e') == std::string::npos);  // its digits, then "e" and the exponent
+        const std::size_t e = tie.find('e');
+        const long exponent = std::strtol(tie.c_str() + e + 1, nullptr, 10);
+        digits = tie.substr(0, e);
+        const long extra = count - static_cast<long>(digits.size());
+        const int tail = static_cast<int>(random() % 3);
+        digits += tail == 2 ? std::string(static_cast<std::size_t>(extra), '9')
+                            : std::string(static_cast<std::size_t>(extra - 1), '0') + (tail == 1 ? "1" : "0");
+        return digits + "e" + std::to_string(exponent - extra);
+    }
+    const int point = static_cast<int>(random() % (count + 1));
+    std::string text = digits.substr(0, static_cast<std::size_t>(point)) +
+                       (point < count ? "." + digits.substr(static_cast<std::size_t>(point)) : "");
+    if (text[0] == '.') text = "0" + text;
+    return text + "e" + std::to_string(static_cast<int>(random() % 700) - 360);
+}
+
 // A double, each kind in turn: any finite bit pattern; a short decimal
 // n 10^j (its ten digits a hair from an integer); a decimal halfway
 // between two ten-digit ones (within a hair of a tie); one from 0.001 to

@@ -488,6 +488,20 @@ TEST(NumberRoads, FastReadingAgreesWithBigIntegers) {
     }
 }
 
+// Past 19 significant digits, where the first 19 decide all but near-ties.
+TEST(NumberRoads, FastReadingAgreesWithBigIntegersPastNineteenDigits) {
+    std::mt19937_64 random(32);
+    const long count = 10000 * Scale();
+    for (long i = 0; i < count; ++i) {
+        const std::string text = aiconv_samples::RandomLongDecimal(random, i);
+        double fast = 0;
+        double exact = 0;
+        const char* const end = text.data() + text.size();
+        ASSERT_EQ(ScanNumber(text.data(), end, &fast), aiconv::ScanNumberExactly(text.data(), end, &exact)) << text;
+        ASSERT_EQ(Bits(fast), Bits(exact)) << text;
+    }
+}
+
 TEST(NumberRoads, FastPrintingAgreesWithBigIntegers) {
     std::mt19937_64 random(31);
     const long count = 10000 * Scale();
