@@ -24,16 +24,14 @@ char LastAnswer[aiconv::kResultTextSize];
 extern "C" size_t AIConverterTextInto(const char* query, size_t queryLength, char* answer, size_t capacity) {
     if (queryLength > kQueryLimit) queryLength = kQueryLimit;
     if (query == nullptr) queryLength = 0;
-    // The engine writes a number in place with room to spare: straight into
-    // a buffer that has that room, through the stack into a smaller one.
-    if (answer != nullptr && capacity >= aiconv::kResultTextSize) {
-        return aiconv::ConvertQuery(query, queryLength, answer);
-    }
+    // The engine works in a buffer of its own size, with scratch past the
+    // answer's NUL; the caller's buffer gets the answer alone, once the
+    // query has been read whole (so the two may overlap).
     char whole[aiconv::kResultTextSize];
     const std::size_t length = aiconv::ConvertQuery(query, queryLength, whole);
     if (answer != nullptr && capacity > 0) {
         const std::size_t kept = length < capacity ? length : capacity - 1;
-        std::memcpy(answer, whole, kept);
+        std::memmove(answer, whole, kept);
         answer[kept] = '\0';
     }
     return length;

@@ -45,9 +45,12 @@ extern "C" {
  * into `answer`, a buffer of `capacity` bytes, as snprintf does: at most
  * capacity - 1 characters and a NUL; nothing when capacity is 0 (answer may
  * then be null). Returns the answer's length without its NUL: a result of
- * capacity or more means the answer was cut. Keeps no state: any number of
- * calls may run at once, from threads or interrupts, each with its own
- * buffer. Stack: about 1.5 KiB at most; static RAM: none. */
+ * capacity or more means the answer was cut. Nothing past the NUL is
+ * written. The query is read whole before the answer is written, so the
+ * two may share a buffer (AIConverterTextInto(buf, n, buf, sizeof buf)).
+ * Keeps no state: any number of calls may run at once, from threads or
+ * interrupts, each with its own buffer. Stack: about 1.5 KiB at most;
+ * static RAM: none. */
 size_t AIConverterTextInto(const char* query, size_t queryLength, char* answer, size_t capacity);
 
 /* The simple form: converts a NUL-terminated query (null is answered too)

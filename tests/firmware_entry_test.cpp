@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
 #include <memory>
 #include <string>
@@ -53,7 +54,16 @@ TEST(FirmwareEntry, FillsTheCallersBufferAsSnprintfDoes) {
         std::vector<char> answer(capacity + 1, 'x');
         EXPECT_EQ(AIConverterTextInto(query, sizeof query - 1, answer.data(), capacity), whole.size());
         EXPECT_EQ(answer.data(), whole.substr(0, capacity - 1)) << capacity;
-        EXPECT_EQ(answer[capacity], 'x') << "written past the capacity " << capacity;
+        const std::size_t end = std::min(capacity, whole.size() + 1);
+        EXPECT_EQ(std::string(answer.begin() + end, answer.end()), std::string(capacity + 1 - end, 'x'))
+            << "written past the answer's NUL at capacity " << capacity;
+    }
+    // One buffer for the query and its answer.
+    for (std::size_t capacity : {whole.size() + 1, std::size_t{300}}) {
+        std::vector<char> shared(capacity, 'x');
+        std::memcpy(shared.data(), query, sizeof query);
+        EXPECT_EQ(AIConverterTextInto(shared.data(), sizeof query - 1, shared.data(), capacity), whole.size());
+        EXPECT_EQ(shared.data(), whole) << capacity;
     }
     char answer[AICONVERTER_TEXT_ANSWER_CAPACITY];
     EXPECT_EQ(AIConverterTextInto(nullptr, 5, answer, sizeof answer), 17u);
