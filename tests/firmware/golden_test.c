@@ -10,6 +10,7 @@
 #include <string.h>
 
 #include "aiconverter_text.h"
+#include "module/windows_1252.h"
 #include "semihosting.h"
 
 extern const unsigned char kGolden[];  /* golden.tsv, generated at build time */
@@ -18,12 +19,7 @@ extern uint32_t __stack_limit[];
 
 enum { kStackBudget = 1536, kPaint = 0xA5A5A5A5u };
 
-/* Windows-1252 bytes 0x80-0x9F; the rest of it is Latin-1. */
-static const uint16_t kHighControls[32] = {
-    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
-};
+static const uint16_t kHighControls[32] = {AICONV_WINDOWS_1252_HIGH_CONTROLS};
 
 /* Beyond the 999 bytes read, more changes nothing; a few more are kept so
  * that the entry's own cut is what is tested. */

@@ -17,12 +17,9 @@
 const QUERY_LIMIT = 999;
 const NOT_READY = "ERROR: not ready: await ready before the first convert";
 
-// Windows-1252 bytes 0x80-0x9F; the rest of it is Latin-1.
-const HIGH_CONTROLS = [
-  0x20ac, 0x0081, 0x201a, 0x0192, 0x201e, 0x2026, 0x2020, 0x2021, 0x02c6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008d,
-  0x017d, 0x008f, 0x0090, 0x2018, 0x2019, 0x201c, 0x201d, 0x2022, 0x2013, 0x2014, 0x02dc, 0x2122, 0x0161, 0x203a,
-  0x0153, 0x009d, 0x017e, 0x0178,
-];
+// Windows-1252 bytes 0x80-0x9F (from the module's module/windows_1252.h);
+// the rest of it is Latin-1.
+const HIGH_CONTROLS = [@WINDOWS_1252_HIGH_CONTROLS@];
 const HIGH_BYTE = new Map(HIGH_CONTROLS.map((c, i) => [c, 0x80 + i]));
 
 const WASM_BASE64 = "@WASM_BASE64@";
