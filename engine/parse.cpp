@@ -73,20 +73,14 @@ AICONV_ALWAYS_INLINE int NextWord(const char** cursor, const char* end, const ch
     return 1;
 }
 
-// "to" is matched as a bare prefix and always takes two bytes: "tomi" reads
-// the target "mi". "->" must stand apart from the source word. *word is the
-// target word, empty when there is none.
+// The arrow (ArrowAt) is a bare prefix of the word after the source; "->"
+// must stand apart from the source word. *word is the target word, empty
+// when there is none.
 // (Before a NUL at end, p[1] is read only after p[0] matched, so is no NUL.)
 template <QueryEnd kEnd>
 int ParseUnitsAndArrow(const char** cursor, const char* end, const UnitDef** to, QueryWord* word) noexcept {
     const char* p = SkipSpace<kEnd>(*cursor, end);
-    if (kEnd == kEndHasNul || end - p >= 2) {
-        if (p[0] == '-' && p[1] == '>') {
-            p += 2;
-        } else if ((p[0] | 0x20) == 't' && (p[1] | 0x20) == 'o') {  // with bit 5 set only T, t read t; O, o read o
-            p += 2;
-        }
-    }
+    if ((kEnd == kEndHasNul || end - p >= 2) && ArrowAt(p) != kNoArrow) p += kArrowBytes;
     word->begin = word->end = p;
     if (!NextWord<kEnd>(&p, end, &word->begin, &word->end)) return 0;
     *cursor = p;

@@ -18,6 +18,18 @@ inline constexpr std::size_t kParseErrorSize = 128;
 // there (the rest of it is then read as the unit).
 inline constexpr std::size_t kNumberScan = 63;
 
+// The arrow at the front of the word after the source: "->", or "to" in
+// any case, two bytes whatever follows them ("tomi" reads the target "mi";
+// a target word "ton" reads as the arrow and "n"). Reads p[0], and p[1]
+// only when p[0] may begin an arrow.
+enum ArrowKind : unsigned char { kNoArrow, kArrowSymbol, kArrowTo };
+constexpr ArrowKind ArrowAt(const char* p) noexcept {
+    if (p[0] == '-') return p[1] == '>' ? kArrowSymbol : kNoArrow;
+    // With bit 5 set only T and t read t, only O and o read o.
+    return (p[0] | 0x20) == 't' && (p[1] | 0x20) == 'o' ? kArrowTo : kNoArrow;
+}
+inline constexpr std::size_t kArrowBytes = 2;
+
 inline constexpr char kErrorNoNumber[] = "could not parse number";
 inline constexpr char kErrorNoUnit[] = "missing unit";
 inline constexpr char kErrorBadUnits[] = "could not parse units or arrow";

@@ -151,8 +151,8 @@ void WriteUnitHint(const char* query, const QueryWord& source, const QueryWord& 
     PutWord(&out, word.begin, word.end);
     Put(&out, "\"");
     // "1 kg ton": the arrow "to" taken from the front of the target word.
-    if (targetReached && target.begin - query >= 3 && ToLower(target.begin[-2]) == 't' &&
-        ToLower(target.begin[-1]) == 'o' && IsSpace(target.begin[-3])) {
+    if (targetReached && target.begin - query >= 3 && ArrowAt(target.begin - kArrowBytes) == kArrowTo &&
+        IsSpace(target.begin[-3])) {
         Put(&out, ": \"");
         PutWord(&out, target.begin - 2, target.end);
         Put(&out, "\" reads as the arrow \"to\" and \"");
