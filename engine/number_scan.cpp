@@ -207,14 +207,13 @@ AICONV_COLD double ReadExactly(const char* first, const char* last, long exponen
     return RoundToDouble(q, binaryExponent, n.size != 0);
 }
 
-// More than 19 significant digits in [first, last), times 10^exponent: the
-// value lies in [w, w + 1) * 10^scale, w its first 19 significant digits.
-// Rounding keeps order, so where both ends round to one double the value
-// does too; only a value that near a tie or a change of mantissa takes the
-// exact road.
+// More than 19 significant digits in [first, last) (with at most one '.'),
+// their value times 10^scale, or times 10^exponent counted from the point.
+// It lies in [w, w + 1) * 10^(scale + rest), w the first 19 significant
+// digits and rest the count of those after them. Rounding keeps order, so
+// where both ends round to one double the value does too; only a value
+// that near a tie or a change of mantissa takes the exact road.
 AICONV_NOINLINE double ReadManyDigits(const char* first, const char* last, long exponent, long scale) noexcept {
-    if (scale <= kFastMinScale) return 0;
-    if (scale >= kFastMaxScale) return FromBits(kInfinityBits);
     const char* p = first;
     while (*p == '0' || *p == '.') ++p;  // a non-zero digit follows: there are more than 19
     std::uint64_t w = 0;
@@ -223,6 +222,9 @@ AICONV_NOINLINE double ReadManyDigits(const char* first, const char* last, long 
         w = w * 10 + static_cast<unsigned>(*p - '0');
         ++n;
     }
+    for (; p < last; ++p) scale += *p != '.';
+    if (scale <= kFastMinScale) return 0;
+    if (scale >= kFastMaxScale) return FromBits(kInfinityBits);
     double low;
     double high;
     if (ReadFast(w, static_cast<int>(scale), &low) && ReadFast(w + 1, static_cast<int>(scale), &high) &&
@@ -322,22 +324,19 @@ std::size_t Scan(const char* first, const char* last, double* value) noexcept {
             bits += static_cast<std::uint64_t>(scale) << 52;  // adds scale to the binary exponent
             std::memcpy(&v, &bits, sizeof v);
         }
-    } else {
-        const long significant = count <= kFastDigits ? count : SignificantDigits(mantissa, mantissaEnd);
-        if (significant <= kFastDigits) {
-            // At most 19 significant digits: `digits` holds them exactly.
-            if (digits == 0 || scale <= kFastMinScale) {
-                v = 0;
-            } else if (scale >= kFastMaxScale) {
-                v = FromBits(kInfinityBits);
-            } else if (!ReadFast(digits, static_cast<int>(scale), &v)) {
-                v = ReadExactly(mantissa, mantissaEnd, exponent);
-            }
-        } else if (!AICONV_FOR_SIZE) {
-            v = ReadManyDigits(mantissa, mantissaEnd, exponent, scale + (significant - kFastDigits));
-        } else {
-            v = ReadExactly(mantissa, mantissaEnd, exponent);  // rare: not worth the bytes
+    } else if (count <= kFastDigits || SignificantDigits(mantissa, mantissaEnd) <= kFastDigits) {
+        // At most 19 significant digits: `digits` holds them exactly.
+        if (digits == 0 || scale <= kFastMinScale) {
+            v = 0;
+        } else if (scale >= kFastMaxScale) {
+            v = FromBits(kInfinityBits);
+        } else if (!ReadFast(digits, static_cast<int>(scale), &v)) {
+            v = ReadExactly(mantissa, mantissaEnd, exponent);
         }
+    } else if (!AICONV_FOR_SIZE) {
+        v = ReadManyDigits(mantissa, mantissaEnd, exponent, scale);
+    } else {
+        v = ReadExactly(mantissa, mantissaEnd, exponent);  // rare: not worth the bytes
     }
     *value = negative ? -v : v;
     return static_cast<std::size_t>(p - first);

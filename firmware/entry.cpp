@@ -31,7 +31,7 @@ extern "C" size_t AIConverterTextInto(const char* query, size_t queryLength, cha
     const std::size_t length = aiconv::ConvertQuery(query, queryLength, whole);
     if (answer != nullptr && capacity > 0) {
         const std::size_t kept = length < capacity ? length : capacity - 1;
-        std::memmove(answer, whole, kept);
+        std::memcpy(answer, whole, kept);
         answer[kept] = '\0';
     }
     return length;
