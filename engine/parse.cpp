@@ -25,7 +25,7 @@ AICONV_ALWAYS_INLINE bool Before(const char* p, const char* end) noexcept {
 // The first byte at or after p that is no white space, or end. Before a
 // NUL at end, where bytes may go to speed, the usual single blank between
 // words is passed in two compares: a byte above ' ' is neither white space
-// nor NUL (x86-64 everyday -18; 32-bit ARM -5 for 144 bytes of its room).
+// nor NUL. (On 32-bit ARM the bytes it takes are dearer than the time.)
 template <QueryEnd kEnd>
 AICONV_ALWAYS_INLINE const char* SkipSpace(const char* p, const char* end) noexcept {
     if (kEnd == kEndHasNul && kBytesForSpeed && p[0] == ' ' && static_cast<unsigned char>(p[1]) > ' ') return p + 1;
@@ -44,9 +44,8 @@ int ParseNumber(const char* start, const char* end, double* value, const char** 
 
 // The end of the word at p: the first white space or NUL, or end. Where
 // bytes may go to speed, four bytes a round while four are left, so that
-// the end is tested once for four of them (long temperature names -20 on
-// x86-64; on 32-bit ARM, 3 instructions a call for a 4 KiB step of the
-// library).
+// the end is tested once for four of them; on 32-bit ARM the few
+// instructions it saves would cost the library a 4 KiB step.
 template <QueryEnd kEnd>
 AICONV_ALWAYS_INLINE const char* WordEnd(const char* p, const char* end) noexcept {
     for (; kBytesForSpeed && (kEnd == kEndHasNul || end - p >= 4); p += 4) {
