@@ -57,20 +57,47 @@ function(aiconv_freestanding target)
   if(AICONV_IPO_SUPPORTED)
     set_property(TARGET ${target} PROPERTY INTERPROCEDURAL_OPTIMIZATION_RELEASE ON)
   endif()
-  # A query crosses from the entry into the look-up and the number printer
-  # twice each: GCC's default limit leaves those calls out of line. Raised
-  # where a byte budget cannot feel the larger code (64-bit targets; the
-  # 32-bit ARM library would grow past its budget, and the Windows DLLs are
-  # not built as one program). Given to the link too, where link-time
-  # optimisation decides.
-  if(CMAKE_CXX_COMPILER_ID STREQUAL "GNU" AND CMAKE_SIZEOF_VOID_P EQUAL 8 AND NOT WIN32)
+  if(AICONV_TUNE_INLINING)
     target_compile_options(${target} PRIVATE --param=max-inline-insns-auto=200)
     target_link_options(${target} PRIVATE --param=max-inline-insns-auto=200)
   endif()
-  # GCC on 32-bit ARM reaches constant data through one shared anchor plus
-  # an offset: an extra add for every byte the parser classifies through its
-  # table, and more code than each table's own address.
-  if(CMAKE_CXX_COMPILER_ID STREQUAL "GNU" AND CMAKE_SYSTEM_PROCESSOR STREQUAL "arm")
+  if(AICONV_TUNE_SECTION_ANCHORS)
     target_compile_options(${target} PRIVATE -fno-section-anchors)
+  endif()
+endfunction()
+
+# Tuning of the engine's code, per target: the flags it is built with beyond
+# the build type, each with its reason, each an option a packager may turn
+# off. None changes an answer; docs/performance.md has what they buy.
+#
+# A query crosses from the entry into the look-up and the number printer
+# twice each: GCC's default limit leaves those calls out of line. Raised
+# where a byte budget cannot feel the larger code (64-bit targets; the
+# 32-bit ARM library would grow past its budget, and the Windows DLLs are
+# not built as one program). Given to the link too, where link-time
+# optimisation decides.
+set(default OFF)
+if(CMAKE_CXX_COMPILER_ID STREQUAL "GNU" AND CMAKE_SIZEOF_VOID_P EQUAL 8 AND NOT WIN32)
+  set(default ON)
+endif()
+option(AICONV_TUNE_INLINING "Raise GCC's inlining limit for the engine (64-bit GCC builds other than Windows)" ${default})
+# GCC on 32-bit ARM reaches constant data through one shared anchor plus an
+# offset: an extra add for every byte the parser classifies through its
+# table, and more code than each table's own address.
+set(default OFF)
+if(CMAKE_CXX_COMPILER_ID STREQUAL "GNU" AND CMAKE_SYSTEM_PROCESSOR STREQUAL "arm")
+  set(default ON)
+endif()
+option(AICONV_TUNE_SECTION_ANCHORS "Build the engine without section anchors (GCC on 32-bit ARM)" ${default})
+# Only the rare exact roads of number text use big integers: small beats fast.
+option(AICONV_TUNE_SMALL_EXACT_ROAD "Build the engine's big-integer road for size (-Os)" ON)
+unset(default)
+message(STATUS "engine tuning: inlining ${AICONV_TUNE_INLINING}, no section anchors ${AICONV_TUNE_SECTION_ANCHORS}, "
+               "small exact road ${AICONV_TUNE_SMALL_EXACT_ROAD}")
+
+# The per-file part of that tuning, for the engine's own folder.
+function(aiconv_engine_tuning)
+  if(AICONV_TUNE_SMALL_EXACT_ROAD)
+    set_source_files_properties(big_integer.cpp PROPERTIES COMPILE_OPTIONS -Os)
   endif()
 endfunction()

@@ -5,6 +5,7 @@
 
 #include "big_integer.h"
 #include "compiler.h"
+#include "wide_arithmetic.h"
 #include "number_text.h"
 #include "power_of_ten.h"
 
@@ -344,12 +345,13 @@ AICONV_ALWAYS_INLINE std::size_t Format(double x, char* buffer) noexcept {
     const std::uint64_t magnitude = bits & ~(std::uint64_t{1} << 63);
     constexpr std::uint64_t kThousandthBits = 0x3F50624DD2F1A9FCu;  // 0.001
     constexpr std::uint64_t kMillionBits = 0x412E848000000000u;     // 1000000
-    // On 32-bit targets, where 64-bit compares take pairs of registers, the
-    // high 32 bits alone decide all but the edges of the range, in one.
+    // On 32-bit targets (no kBytesForSpeed), where 64-bit compares take
+    // pairs of registers, the high 32 bits alone decide all but the edges of
+    // the range, in one.
     const std::uint32_t high = static_cast<std::uint32_t>(magnitude >> 32);
     constexpr std::uint32_t kInsideLow = static_cast<std::uint32_t>(kThousandthBits >> 32) + 1;
     constexpr std::uint32_t kInsideHigh = static_cast<std::uint32_t>(kMillionBits >> 32);
-    const bool nearOrOutside = sizeof(void*) >= sizeof(std::uint64_t) || high - kInsideLow >= kInsideHigh - kInsideLow;
+    const bool nearOrOutside = kBytesForSpeed || high - kInsideLow >= kInsideHigh - kInsideLow;
     const bool general =
         nearOrOutside && magnitude != 0 && (magnitude < kThousandthBits || magnitude >= kMillionBits);
     char* const end = general ? FormatGeneral<kFast>(x, buffer)

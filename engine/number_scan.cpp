@@ -6,6 +6,7 @@
 
 #include "big_integer.h"
 #include "compiler.h"
+#include "wide_arithmetic.h"
 #include "number_text.h"
 #include "power_of_ten.h"
 #include "text.h"

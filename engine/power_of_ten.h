@@ -6,7 +6,7 @@
 
 #include <cstdint>
 
-#include "compiler.h"
+#include "wide_arithmetic.h"
 
 namespace aiconv {
 

@@ -351,7 +351,7 @@ AICONV_HOT_INLINE const UnitDef* FindKey(const char* text, std::size_t n) noexce
 // The key is a C string: a NUL inside the word ends it there. No name holds
 // a NUL, so a word with one cannot have matched whole; it is looked up
 // again, cut, only after that miss, which keeps the usual hit free of it.
-AICONV_COLD AICONV_NOINLINE const UnitDef* FindKeyBeforeNul(const char* text, std::size_t n) noexcept {
+AICONV_COLD const UnitDef* FindKeyBeforeNul(const char* text, std::size_t n) noexcept {
     std::size_t keyLength = 0;
     while (keyLength < n && text[keyLength] != '\0') ++keyLength;
     return keyLength < n ? FindKey<false>(text, keyLength) : nullptr;
