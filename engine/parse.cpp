@@ -113,14 +113,9 @@ int CopyOutcome(ParseOutcome outcome, char* errorText) noexcept {
 
 int ParseQuery(const char* query, double* value, const UnitDef** from, const UnitDef** to,
                char* errorText) noexcept {
-    return ParseQuery(query, query + std::strlen(query), value, from, to, errorText);
-}
-
-int ParseQuery(const char* query, const char* end, double* value, const UnitDef** from,
-               const UnitDef** to, char* errorText) noexcept {
     QueryWord source;
     QueryWord target;
-    return ParseQuery(query, end, value, from, to, errorText, &source, &target);
+    return ParseQuery(query, query + std::strlen(query), value, from, to, errorText, &source, &target);
 }
 
 int ParseQuery(const char* query, const char* end, double* value, const UnitDef** from,

@@ -40,11 +40,6 @@ inline constexpr char kErrorBadUnits[] = "could not parse units or arrow";
 int ParseQuery(const char* query, double* value, const UnitDef** from, const UnitDef** to,
                char* errorText) noexcept;
 
-// The same for the query in [query, end), with no NUL needed after it: the
-// query ends at end or at a NUL before it, whichever comes first.
-int ParseQuery(const char* query, const char* end, double* value, const UnitDef** from,
-               const UnitDef** to, char* errorText) noexcept;
-
 // A word of the query: [begin, end); both null when the parse did not get
 // that far.
 struct QueryWord {
@@ -52,8 +47,10 @@ struct QueryWord {
     const char* end;
 };
 
-// The same again, also giving the unit words as typed: *source (both words
-// of a two-word unit) and *target. On success both are set. On
+// The same for the query in [query, end), with no NUL needed after it (the
+// query ends at end or at a NUL before it, whichever comes first), also
+// giving the unit words as typed: *source (both words of a two-word unit)
+// and *target. On success both are set. On
 // kErrorBadUnits the word that named no unit is *target when that is set
 // (empty, begin == end, when the target is missing), else *source. For
 // hosts that tell the person which word to correct, or how it was read.
