@@ -475,8 +475,8 @@ TEST(NumberRoads, PowersOfTenAreWithinTheirSlack) {
 
 // The fast roads against the big-integer road, which decides every number
 // exactly, over the decimals `make` writes.
-void ExpectFastReadingAgrees(std::uint64_t seed, std::string (*make)(std::mt19937_64&, long)) {
-    std::mt19937_64 random(seed);
+void ExpectFastReadingAgrees(std::uint64_t stream, std::string (*make)(std::mt19937_64&, long)) {
+    std::mt19937_64 random(stream);
     const long count = 10000 * Scale();
     for (long i = 0; i < count; ++i) {
         const std::string text = make(random, i);
