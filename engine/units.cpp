@@ -9,150 +9,216 @@
 
 namespace aiconv {
 
+namespace {
+
+constexpr std::size_t Length(const char* s) noexcept {
+    std::size_t n = 0;
+    while (s[n] != '\0') ++n;
+    return n;
+}
+
+constexpr bool SameName(const char* a, const char* b) noexcept {
+    while (*a != '\0' && *a == *b) ++a, ++b;
+    return *a == *b;
+}
+
+// Where speed counts an answer copies a name in one move of kCopiedNameBytes,
+// which may read past it into the names that follow; the last one is
+// followed by enough zeros.
+constexpr std::size_t kNamesTail = kBytesForSpeed ? kCopiedNameBytes : 0;
+
+// Whether a name is the end of a longer one ("m" of "km"), and so needs no
+// bytes of its own.
+constexpr bool EndsAnotherName(const char* name) {
+    const std::size_t n = Length(name);
+    for (const UnitDescription& unit : kUnitDescriptions) {
+        const std::size_t other = Length(unit.name);
+        if (other > n && SameName(unit.name + (other - n), name)) return true;
+    }
+    return false;
+}
+
+constexpr std::size_t NameBytes() {
+    std::size_t bytes = kNamesTail;
+    for (const UnitDescription& unit : kUnitDescriptions) {
+        if (!EndsAnotherName(unit.name)) bytes += Length(unit.name) + 1;
+    }
+    return bytes;
+}
+
+// Every unit name once, NUL-terminated; the rows point into it. A name that
+// ends a longer one is that one's end, as a linker merges string literals.
+struct UnitNames {
+    char bytes[NameBytes()];
+};
+
+constexpr UnitNames StoreNames() {
+    UnitNames names{};
+    std::size_t at = 0;
+    for (const UnitDescription& unit : kUnitDescriptions) {
+        if (EndsAnotherName(unit.name)) continue;
+        for (const char* p = unit.name; *p != '\0'; ++p) names.bytes[at++] = *p;
+        names.bytes[at++] = '\0';
+    }
+    return names;
+}
+
+constexpr UnitNames kUnitNames = StoreNames();
+
+// The stored name; one that kUnitDescriptions lacks does not compile (the
+// search runs off the end of the names).
+constexpr const char* Name(const char* name) {
+    std::size_t at = 0;
+    while (!SameName(kUnitNames.bytes + at, name)) ++at;
+    return kUnitNames.bytes + at;
+}
+
+}  // namespace
+
 // Rows in the order the vocabulary is listed (aiconvert --list-units shows
 // them so). Names are unique, so the order decides no lookup.
 constexpr UnitDef UnitTable[kUnitCount + 1] = {
-    {"m", CategoryLength, 1},
-    {"meter", CategoryLength, 1},
-    {"metre", CategoryLength, 1},
-    {"meters", CategoryLength, 1},
-    {"km", CategoryLength, 1000},
-    {"kilometer", CategoryLength, 1000},
-    {"kilometre", CategoryLength, 1000},
-    {"kilometers", CategoryLength, 1000},
-    {"cm", CategoryLength, 0.01},
-    {"centimeter", CategoryLength, 0.01},
-    {"mm", CategoryLength, 0.001},
-    {"millimeter", CategoryLength, 0.001},
-    {"mi", CategoryLength, 1609.344},
-    {"mile", CategoryLength, 1609.344},
-    {"miles", CategoryLength, 1609.344},
-    {"yd", CategoryLength, 0.9144},
-    {"yard", CategoryLength, 0.9144},
-    {"yards", CategoryLength, 0.9144},
-    {"ft", CategoryLength, 0.3048},
-    {"foot", CategoryLength, 0.3048},
-    {"feet", CategoryLength, 0.3048},
-    {"in", CategoryLength, 0.0254},
-    {"inch", CategoryLength, 0.0254},
-    {"inches", CategoryLength, 0.0254},
-    {"nm", CategoryLength, 1e-09},
-    {"um", CategoryLength, 1e-06},
-    {"micrometer", CategoryLength, 1e-06},
+    {Name("m"), CategoryLength, 1},
+    {Name("meter"), CategoryLength, 1},
+    {Name("metre"), CategoryLength, 1},
+    {Name("meters"), CategoryLength, 1},
+    {Name("km"), CategoryLength, 1000},
+    {Name("kilometer"), CategoryLength, 1000},
+    {Name("kilometre"), CategoryLength, 1000},
+    {Name("kilometers"), CategoryLength, 1000},
+    {Name("cm"), CategoryLength, 0.01},
+    {Name("centimeter"), CategoryLength, 0.01},
+    {Name("mm"), CategoryLength, 0.001},
+    {Name("millimeter"), CategoryLength, 0.001},
+    {Name("mi"), CategoryLength, 1609.344},
+    {Name("mile"), CategoryLength, 1609.344},
+    {Name("miles"), CategoryLength, 1609.344},
+    {Name("yd"), CategoryLength, 0.9144},
+    {Name("yard"), CategoryLength, 0.9144},
+    {Name("yards"), CategoryLength, 0.9144},
+    {Name("ft"), CategoryLength, 0.3048},
+    {Name("foot"), CategoryLength, 0.3048},
+    {Name("feet"), CategoryLength, 0.3048},
+    {Name("in"), CategoryLength, 0.0254},
+    {Name("inch"), CategoryLength, 0.0254},
+    {Name("inches"), CategoryLength, 0.0254},
+    {Name("nm"), CategoryLength, 1e-09},
+    {Name("um"), CategoryLength, 1e-06},
+    {Name("micrometer"), CategoryLength, 1e-06},
 
-    {"kg", CategoryMass, 1},
-    {"kilogram", CategoryMass, 1},
-    {"kilograms", CategoryMass, 1},
-    {"g", CategoryMass, 0.001},
-    {"gram", CategoryMass, 0.001},
-    {"grams", CategoryMass, 0.001},
-    {"mg", CategoryMass, 1e-06},
-    {"milligram", CategoryMass, 1e-06},
-    {"lb", CategoryMass, 0.45359237},
-    {"lbs", CategoryMass, 0.45359237},
-    {"pound", CategoryMass, 0.45359237},
-    {"pounds", CategoryMass, 0.45359237},
-    {"lbs.", CategoryMass, 0.45359237},
-    {"oz", CategoryMass, 0.028349523125},
-    {"ounce", CategoryMass, 0.028349523125},
-    {"ounces", CategoryMass, 0.028349523125},
-    {"ton", CategoryMass, 907.18474},
-    {"tonne", CategoryMass, 1000},
-    {"t", CategoryMass, 1000},
+    {Name("kg"), CategoryMass, 1},
+    {Name("kilogram"), CategoryMass, 1},
+    {Name("kilograms"), CategoryMass, 1},
+    {Name("g"), CategoryMass, 0.001},
+    {Name("gram"), CategoryMass, 0.001},
+    {Name("grams"), CategoryMass, 0.001},
+    {Name("mg"), CategoryMass, 1e-06},
+    {Name("milligram"), CategoryMass, 1e-06},
+    {Name("lb"), CategoryMass, 0.45359237},
+    {Name("lbs"), CategoryMass, 0.45359237},
+    {Name("pound"), CategoryMass, 0.45359237},
+    {Name("pounds"), CategoryMass, 0.45359237},
+    {Name("lbs."), CategoryMass, 0.45359237},
+    {Name("oz"), CategoryMass, 0.028349523125},
+    {Name("ounce"), CategoryMass, 0.028349523125},
+    {Name("ounces"), CategoryMass, 0.028349523125},
+    {Name("ton"), CategoryMass, 907.18474},
+    {Name("tonne"), CategoryMass, 1000},
+    {Name("t"), CategoryMass, 1000},
 
-    {"m3", CategoryVolume, 1},
-    {"cubic meter", CategoryVolume, 1},
-    {"l", CategoryVolume, 0.001},
-    {"liter", CategoryVolume, 0.001},
-    {"litre", CategoryVolume, 0.001},
-    {"ml", CategoryVolume, 1e-06},
-    {"gal", CategoryVolume, 0.003785411784},
-    {"gallon", CategoryVolume, 0.003785411784},
-    {"qt", CategoryVolume, 0.000946352946},
-    {"pt", CategoryVolume, 0.000473176473},
-    {"fl oz", CategoryVolume, 2.95735295625e-05},
-    {"floz", CategoryVolume, 2.95735295625e-05},
-    {"cup", CategoryVolume, 0.0002365882365},
-    {"in3", CategoryVolume, 1.6387064e-05},
-    {"ft3", CategoryVolume, 0.028316846592},
+    {Name("m3"), CategoryVolume, 1},
+    {Name("cubic meter"), CategoryVolume, 1},
+    {Name("l"), CategoryVolume, 0.001},
+    {Name("liter"), CategoryVolume, 0.001},
+    {Name("litre"), CategoryVolume, 0.001},
+    {Name("ml"), CategoryVolume, 1e-06},
+    {Name("gal"), CategoryVolume, 0.003785411784},
+    {Name("gallon"), CategoryVolume, 0.003785411784},
+    {Name("qt"), CategoryVolume, 0.000946352946},
+    {Name("pt"), CategoryVolume, 0.000473176473},
+    {Name("fl oz"), CategoryVolume, 2.95735295625e-05},
+    {Name("floz"), CategoryVolume, 2.95735295625e-05},
+    {Name("cup"), CategoryVolume, 0.0002365882365},
+    {Name("in3"), CategoryVolume, 1.6387064e-05},
+    {Name("ft3"), CategoryVolume, 0.028316846592},
 
-    {"m2", CategoryArea, 1},
-    {"km2", CategoryArea, 1000000},
-    {"cm2", CategoryArea, 0.0001},
-    {"mm2", CategoryArea, 1e-06},
-    {"ft2", CategoryArea, 0.09290304},
-    {"in2", CategoryArea, 0.00064516},
-    {"acre", CategoryArea, 4046.8564224},
-    {"ac", CategoryArea, 4046.8564224},
-    {"ha", CategoryArea, 10000},
+    {Name("m2"), CategoryArea, 1},
+    {Name("km2"), CategoryArea, 1000000},
+    {Name("cm2"), CategoryArea, 0.0001},
+    {Name("mm2"), CategoryArea, 1e-06},
+    {Name("ft2"), CategoryArea, 0.09290304},
+    {Name("in2"), CategoryArea, 0.00064516},
+    {Name("acre"), CategoryArea, 4046.8564224},
+    {Name("ac"), CategoryArea, 4046.8564224},
+    {Name("ha"), CategoryArea, 10000},
 
-    {"m/s", CategorySpeed, 1},
-    {"km/h", CategorySpeed, 0.2777777777777778},
-    {"kph", CategorySpeed, 0.2777777777777778},
-    {"mph", CategorySpeed, 0.44704},
-    {"ft/s", CategorySpeed, 0.3048},
-    {"knot", CategorySpeed, 0.5144444444444445},
-    {"knots", CategorySpeed, 0.5144444444444445},
-    {"kt", CategorySpeed, 0.5144444444444445},
+    {Name("m/s"), CategorySpeed, 1},
+    {Name("km/h"), CategorySpeed, 0.2777777777777778},
+    {Name("kph"), CategorySpeed, 0.2777777777777778},
+    {Name("mph"), CategorySpeed, 0.44704},
+    {Name("ft/s"), CategorySpeed, 0.3048},
+    {Name("knot"), CategorySpeed, 0.5144444444444445},
+    {Name("knots"), CategorySpeed, 0.5144444444444445},
+    {Name("kt"), CategorySpeed, 0.5144444444444445},
 
-    {"c", CategoryTemperature, 1},
-    {"celsius", CategoryTemperature, 1},
-    {"centigrade", CategoryTemperature, 1},
-    {"f", CategoryTemperature, 1},
-    {"fahrenheit", CategoryTemperature, 1},
-    {"k", CategoryTemperature, 1},
-    {"kelvin", CategoryTemperature, 1},
+    {Name("c"), CategoryTemperature, 1},
+    {Name("celsius"), CategoryTemperature, 1},
+    {Name("centigrade"), CategoryTemperature, 1},
+    {Name("f"), CategoryTemperature, 1},
+    {Name("fahrenheit"), CategoryTemperature, 1},
+    {Name("k"), CategoryTemperature, 1},
+    {Name("kelvin"), CategoryTemperature, 1},
 
-    {"pa", CategoryPressure, 1},
-    {"kpa", CategoryPressure, 1000},
-    {"mpa", CategoryPressure, 1000000},
-    {"bar", CategoryPressure, 100000},
-    {"mbar", CategoryPressure, 100},
-    {"atm", CategoryPressure, 101325},
-    {"psi", CategoryPressure, 6894.757293168361},
-    {"mmhg", CategoryPressure, 133.3223684211},
-    {"torr", CategoryPressure, 133.3223684211},
+    {Name("pa"), CategoryPressure, 1},
+    {Name("kpa"), CategoryPressure, 1000},
+    {Name("mpa"), CategoryPressure, 1000000},
+    {Name("bar"), CategoryPressure, 100000},
+    {Name("mbar"), CategoryPressure, 100},
+    {Name("atm"), CategoryPressure, 101325},
+    {Name("psi"), CategoryPressure, 6894.757293168361},
+    {Name("mmhg"), CategoryPressure, 133.3223684211},
+    {Name("torr"), CategoryPressure, 133.3223684211},
 
-    {"j", CategoryEnergy, 1},
-    {"kj", CategoryEnergy, 1000},
-    {"mj", CategoryEnergy, 1000000},
-    {"wh", CategoryEnergy, 3600},
-    {"kwh", CategoryEnergy, 3600000},
-    {"cal", CategoryEnergy, 4.184},
-    {"kcal", CategoryEnergy, 4184},
-    {"btu", CategoryEnergy, 1055.05585262},
+    {Name("j"), CategoryEnergy, 1},
+    {Name("kj"), CategoryEnergy, 1000},
+    {Name("mj"), CategoryEnergy, 1000000},
+    {Name("wh"), CategoryEnergy, 3600},
+    {Name("kwh"), CategoryEnergy, 3600000},
+    {Name("cal"), CategoryEnergy, 4.184},
+    {Name("kcal"), CategoryEnergy, 4184},
+    {Name("btu"), CategoryEnergy, 1055.05585262},
 
-    {"w", CategoryPower, 1},
-    {"kw", CategoryPower, 1000},
-    {"mw", CategoryPower, 1000000},
-    {"hp", CategoryPower, 745.6998715822702},
+    {Name("w"), CategoryPower, 1},
+    {Name("kw"), CategoryPower, 1000},
+    {Name("mw"), CategoryPower, 1000000},
+    {Name("hp"), CategoryPower, 745.6998715822702},
 
-    {"s", CategoryTime, 1},
-    {"sec", CategoryTime, 1},
-    {"min", CategoryTime, 60},
-    {"h", CategoryTime, 3600},
-    {"hr", CategoryTime, 3600},
-    {"hour", CategoryTime, 3600},
-    {"day", CategoryTime, 86400},
+    {Name("s"), CategoryTime, 1},
+    {Name("sec"), CategoryTime, 1},
+    {Name("min"), CategoryTime, 60},
+    {Name("h"), CategoryTime, 3600},
+    {Name("hr"), CategoryTime, 3600},
+    {Name("hour"), CategoryTime, 3600},
+    {Name("day"), CategoryTime, 86400},
 
-    {"rad", CategoryAngle, 1},
-    {"deg", CategoryAngle, 0.017453292519943295},
-    {"degree", CategoryAngle, 0.017453292519943295},
-    {"gon", CategoryAngle, 0.015707963267948967},
-    {"grad", CategoryAngle, 0.015707963267948967},
+    {Name("rad"), CategoryAngle, 1},
+    {Name("deg"), CategoryAngle, 0.017453292519943295},
+    {Name("degree"), CategoryAngle, 0.017453292519943295},
+    {Name("gon"), CategoryAngle, 0.015707963267948967},
+    {Name("grad"), CategoryAngle, 0.015707963267948967},
 
-    {"bit", CategoryData, 1},
-    {"bits", CategoryData, 1},
-    {"kb", CategoryData, 1000},
-    {"mb", CategoryData, 1000000},
-    {"gb", CategoryData, 1000000000},
-    {"tb", CategoryData, 1000000000000},
-    {"kib", CategoryData, 1024},
-    {"mib", CategoryData, 1048576},
-    {"gib", CategoryData, 1073741824},
-    {"byte", CategoryData, 8},
-    {"bytes", CategoryData, 8},
-    {"b", CategoryData, 8},
+    {Name("bit"), CategoryData, 1},
+    {Name("bits"), CategoryData, 1},
+    {Name("kb"), CategoryData, 1000},
+    {Name("mb"), CategoryData, 1000000},
+    {Name("gb"), CategoryData, 1000000000},
+    {Name("tb"), CategoryData, 1000000000000},
+    {Name("kib"), CategoryData, 1024},
+    {Name("mib"), CategoryData, 1048576},
+    {Name("gib"), CategoryData, 1073741824},
+    {Name("byte"), CategoryData, 8},
+    {Name("bytes"), CategoryData, 8},
+    {Name("b"), CategoryData, 8},
 
     {nullptr, UnitCategory{}, 0},
 };
@@ -181,17 +247,6 @@ constexpr std::uint32_t Hash(std::size_t length, unsigned char first, unsigned c
     return (key * 0x9E3779B1u) >> (32 - kSlotBits);  // the top bits: a slot
 }
 
-constexpr std::size_t Length(const char* s) noexcept {
-    std::size_t n = 0;
-    while (s[n] != '\0') ++n;
-    return n;
-}
-
-constexpr bool SameName(const char* a, const char* b) noexcept {
-    while (*a != '\0' && *a == *b) ++a, ++b;
-    return *a == *b;
-}
-
 // The index finds the one row whose name equals a key; with distinct names
 // that is also the first one a scan in table order would find.
 constexpr bool NamesAreDistinct() {
@@ -217,7 +272,7 @@ static_assert(EveryRowIsDescribed(), "kUnitDescriptions describes each row of Un
 
 struct UnitIndex {
     std::uint8_t slot[kSlots];
-    std::uint8_t nameLength[kUnitCount];
+    std::uint8_t nameLength[kUnitCount];  // the one place a name's length is kept
 };
 
 constexpr std::size_t LongestName() {
@@ -380,49 +435,15 @@ bool MayBeginTwoWordUnit(const char* word, std::size_t length) noexcept {
     return false;
 }
 
-namespace {
-
-// Each row's length and name again, in entries a power of two times
-// smaller than a row, so that a row's byte offset in the table, shifted,
-// is its entry's offset here: no division turns an address into a row
-// number. The name is then copied in one move of a fixed size, which may
-// read into the next entries (padding closes the table for the last).
-constexpr std::size_t kNameEntryShift = [] {
-    std::size_t shift = 0;
-    while (sizeof(UnitDef) % (std::size_t{2} << shift) == 0 &&
-           sizeof(UnitDef) / (std::size_t{2} << shift) >= 1 + kLongestUnitName) {
-        ++shift;
-    }
-    return shift;
-}();
-constexpr std::size_t kNameEntrySize = sizeof(UnitDef) >> kNameEntryShift;
-static_assert(kNameEntrySize >= 1 + kLongestUnitName, "an entry holds a length and a name");
-
-struct PaddedNames {
-    char bytes[kUnitCount * kNameEntrySize + kCopiedNameBytes];
-};
-
-constexpr PaddedNames PadNames() {
-    PaddedNames names{};
-    for (std::size_t row = 0; row < kUnitCount; ++row) {
-        char* entry = names.bytes + row * kNameEntrySize;
-        const std::size_t n = Length(UnitTable[row].name);
-        entry[0] = static_cast<char>(n);
-        for (std::size_t i = 0; i < n; ++i) entry[1 + i] = UnitTable[row].name[i];
-    }
-    return names;
-}
-
-constexpr PaddedNames kPaddedNames = PadNames();
-
-}  // namespace
-
 char* CopyUnitName(const UnitDef* row, char* out) noexcept {
-    const std::size_t offset =
-        static_cast<std::size_t>(reinterpret_cast<const char*>(row) - reinterpret_cast<const char*>(UnitTable));
-    const char* entry = kPaddedNames.bytes + (offset >> kNameEntryShift);
-    std::memcpy(out, entry + 1, kCopiedNameBytes);
-    return out + static_cast<unsigned char>(entry[0]);
+    const char* name = row->name;
+    if constexpr (kBytesForSpeed) {
+        std::memcpy(out, name, kCopiedNameBytes);
+        return out + kIndex.nameLength[row - UnitTable];
+    } else {
+        while (*name != '\0') *out++ = *name++;
+        return out;
+    }
 }
 
 const char* CategoryName(std::int32_t category) noexcept {

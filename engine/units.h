@@ -56,9 +56,10 @@ const UnitDef* FindUnit(const char* text, std::size_t length) noexcept;
 // the first word of a two-word name ("fl" of "fl oz").
 bool MayBeginTwoWordUnit(const char* word, std::size_t length) noexcept;
 
-// Writes the row's name at out and returns its end, with no NUL after it:
-// kCopiedNameBytes bytes from out are written, those past its end with
-// whatever follows the name in the engine's tables.
+// Writes the row's name at out and returns its end, with no NUL after it.
+// Where code may grow for speed (kBytesForSpeed) it is one move of
+// kCopiedNameBytes bytes, those past the name's end taken from the names
+// that follow it in the engine's table.
 inline constexpr std::size_t kCopiedNameBytes = 16;
 static_assert(kLongestUnitName <= kCopiedNameBytes, "every name is copied whole in one move");
 char* CopyUnitName(const UnitDef* row, char* out) noexcept;

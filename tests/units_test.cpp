@@ -47,7 +47,7 @@ TEST(UnitTable, RowsAreWellFormed) {
         EXPECT_LE(std::count(name.begin(), name.end(), ' '), 1) << name;
         EXPECT_NE(name.front(), ' ');
         EXPECT_NE(name.back(), ' ');
-        // Answers copy the name by its length, in moves of two to eight bytes.
+        // Answers copy the name from the table the rows point into.
         char copied[32] = {};
         EXPECT_EQ(std::string(copied, aiconv::CopyUnitName(&row, copied)), name);
     }
