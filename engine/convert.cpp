@@ -60,29 +60,19 @@ char* PutParseError(char* out, ParseOutcome outcome) noexcept {
     return PutLiteral(out, kErrorBadUnits);
 }
 
-// Whether name, lower-cased, is the word `known` (not empty): equal up to
-// known's end, and ending there at NUL or white space.
-bool IsWord(const char* name, const char* known) noexcept {
-    std::size_t i = 0;
-    for (; known[i] != '\0'; ++i) {
-        if (ToLower(name[i]) != known[i]) return false;
-    }
-    return EndsWord(name[i]);
-}
-
-// Reduces a temperature name to 'c', 'f' or 'k'; 0 for anything else. The
-// name ends at NUL or white space and is read for at most 11 characters,
-// which only matters for words longer than every temperature name.
+// Reduces a temperature name to 'c', 'f' or 'k'; 0 for anything else. A
+// query's names are the rows' own, known by their address: their first
+// letter is their scale. Any other text is read as far as NUL or white
+// space, for at most 11 characters (more than every temperature name has),
+// and looked up as a unit word.
 char TemperatureScale(const char* name) noexcept {
-    const char scale = ToLower(name[0]);
-    if (scale != 'c' && scale != 'f' && scale != 'k') return 0;
-    if (EndsWord(name[1])) return scale;
-    // Inline names: a table of pointers would cost a relocation each.
-    constexpr char kLongNames[][11] = {"celsius", "centigrade", "fahrenheit", "kelvin"};
-    for (const char* known : kLongNames) {
-        if (known[0] == scale && IsWord(name, known)) return scale;
-    }
-    return 0;
+    if (IsTemperatureRowName(name)) return name[0];
+    std::size_t length = 0;
+    while (length < kLongestUnitName && !EndsWord(name[length])) ++length;
+    // The look-up would drop a trailing '.', which no temperature name has.
+    if (length == 0 || name[length - 1] == '.') return 0;
+    const UnitDef* row = FindUnit(name, length);
+    return row != nullptr && row->category == CategoryTemperature ? row->name[0] : 0;
 }
 
 // The formulas between two scales 'c', 'f' and 'k'.
@@ -95,16 +85,6 @@ double ConvertScales(double value, char from, char to) noexcept {
                          : (value - kFahrenheitZero) * kCelsiusPerFahrenheit + kKelvinZero;
     }
     return to == 'c' ? value - kKelvinZero : (value - kKelvinZero) * kFahrenheitPerCelsius + kFahrenheitZero;
-}
-
-// The scale of a temperature row: its name's first letter, which every
-// temperature name of the table begins with (tests/convert_test.cpp holds
-// each row to what ConvertTemperature reads from the whole name); 0 for a
-// row of any other letter. Reading the letter, not the name, spares long
-// names ("fahrenheit") a comparison per call.
-char RowScale(const UnitDef* row) noexcept {
-    const char letter = row->name[0];
-    return letter == 'c' || letter == 'f' || letter == 'k' ? letter : 0;
 }
 
 }  // namespace
@@ -149,12 +129,12 @@ std::size_t Convert(const char* query, std::size_t length, char* answer) noexcep
         out = PutLiteral(out, " vs ");
         out = Put(out, CategoryName(to->category));
         out = PutLiteral(out, ")");
-    } else if (from->category == CategoryTemperature && (RowScale(from) == 0 || RowScale(to) == 0)) {
+    } else if (from->category == CategoryTemperature &&
+               !ConvertTemperature(value, from->name, to->name, &result)) {
         out = PutLiteral(out, "ERROR: unsupported temperature units");
     } else {
         // Divide first: multiplying first changes the last printed digit.
-        result = from->category == CategoryTemperature ? ConvertScales(value, RowScale(from), RowScale(to))
-                                                       : (value / to->factor) * from->factor;
+        if (from->category != CategoryTemperature) result = (value / to->factor) * from->factor;
         // Both numbers are written straight into the answer.
         out += FormatNumber(value, out);
         *out++ = ' ';

@@ -9,6 +9,21 @@
 
 namespace aiconv {
 
+// The temperature rows' names, together, so that IsTemperatureRowName knows
+// a row's name by its address.
+constexpr char kTemperatureSpellings[] = "\0c\0celsius\0centigrade\0k\0kelvin\0f\0fahrenheit";
+static_assert(sizeof kTemperatureSpellings == kTemperatureNamesEnd, "kTemperatureNamesEnd ends the names");
+
+constexpr TemperatureRowNames StoreTemperatureNames() {
+    TemperatureRowNames names{};
+    for (std::size_t at = 0; at < kTemperatureNamesEnd; ++at) names.bytes[at] = kTemperatureSpellings[at];
+    return names;
+}
+constexpr TemperatureRowNames kTemperatureRowNames = StoreTemperatureNames();
+static_assert(!kBytesForSpeed || sizeof "\0c\0celsius\0centigrade\0k\0kelvin\0f" + kCopiedNameBytes <=
+                                     sizeof kTemperatureRowNames.bytes,
+              "a name's copy stays within the temperature names");
+
 namespace {
 
 constexpr std::size_t Length(const char* s) noexcept {
@@ -22,32 +37,68 @@ constexpr bool SameName(const char* a, const char* b) noexcept {
     return *a == *b;
 }
 
-// Where speed counts an answer copies a name in one move of kCopiedNameBytes,
-// which may read past it into the names that follow; the last one is
-// followed by enough zeros.
-constexpr std::size_t kNamesTail = kBytesForSpeed ? kCopiedNameBytes : 0;
+// Right after a NUL there is always a scale's letter, and nowhere else.
+constexpr bool ScaleLettersBeginNames() {
+    for (std::size_t at = 1; at < kTemperatureNamesEnd; ++at) {
+        const char c = kTemperatureRowNames.bytes[at];
+        if ((c == 'c' || c == 'f' || c == 'k') != (kTemperatureRowNames.bytes[at - 1] == '\0')) return false;
+    }
+    return true;
+}
+static_assert(ScaleLettersBeginNames(), "each temperature name begins with its scale's letter, and has no other");
 
-// Whether a name is the end of a longer one ("m" of "km"), and so needs no
-// bytes of its own.
+// The stored temperature name that is `name`; null for any other.
+constexpr const char* TemperatureSpelling(const char* name) {
+    for (std::size_t at = 1; at < kTemperatureNamesEnd; at += Length(kTemperatureRowNames.bytes + at) + 1) {
+        if (SameName(kTemperatureRowNames.bytes + at, name)) return kTemperatureRowNames.bytes + at;
+    }
+    return nullptr;
+}
+
+// Which rows have a temperature name, worked out once: the searches below
+// would otherwise pass a compiler's limit on constant evaluation.
+struct TemperatureRows {
+    bool is[kUnitCount];
+};
+
+constexpr TemperatureRows FindTemperatureRows() {
+    TemperatureRows rows{};
+    for (std::size_t row = 0; row < kUnitCount; ++row) {
+        rows.is[row] = TemperatureSpelling(kUnitDescriptions[row].name) != nullptr;
+    }
+    return rows;
+}
+
+constexpr TemperatureRows kTemperatureRows = FindTemperatureRows();
+
+// Whether another name that is no temperature name ends with this one ("m"
+// of "km"): it is then that one's end, as a linker merges string literals.
 constexpr bool EndsAnotherName(const char* name) {
     const std::size_t n = Length(name);
-    for (const UnitDescription& unit : kUnitDescriptions) {
-        const std::size_t other = Length(unit.name);
-        if (other > n && SameName(unit.name + (other - n), name)) return true;
+    for (std::size_t row = 0; row < kUnitCount; ++row) {
+        const char* other = kUnitDescriptions[row].name;
+        const std::size_t length = Length(other);
+        if (!kTemperatureRows.is[row] && length > n && SameName(other + (length - n), name)) return true;
     }
     return false;
 }
 
+constexpr bool IsStoredWhole(const char* name) {
+    return TemperatureSpelling(name) == nullptr && !EndsAnotherName(name);
+}
+
+// Where speed counts an answer copies a name in one move of kCopiedNameBytes,
+// which may read past it into the names that follow; the last one is
+// followed by enough zeros.
 constexpr std::size_t NameBytes() {
-    std::size_t bytes = kNamesTail;
+    std::size_t bytes = kBytesForSpeed ? kCopiedNameBytes : 0;
     for (const UnitDescription& unit : kUnitDescriptions) {
-        if (!EndsAnotherName(unit.name)) bytes += Length(unit.name) + 1;
+        if (IsStoredWhole(unit.name)) bytes += Length(unit.name) + 1;
     }
     return bytes;
 }
 
-// Every unit name once, NUL-terminated; the rows point into it. A name that
-// ends a longer one is that one's end, as a linker merges string literals.
+// Every other unit name once, NUL-terminated.
 struct UnitNames {
     char bytes[NameBytes()];
 };
@@ -56,7 +107,7 @@ constexpr UnitNames StoreNames() {
     UnitNames names{};
     std::size_t at = 0;
     for (const UnitDescription& unit : kUnitDescriptions) {
-        if (EndsAnotherName(unit.name)) continue;
+        if (!IsStoredWhole(unit.name)) continue;
         for (const char* p = unit.name; *p != '\0'; ++p) names.bytes[at++] = *p;
         names.bytes[at++] = '\0';
     }
@@ -65,9 +116,10 @@ constexpr UnitNames StoreNames() {
 
 constexpr UnitNames kUnitNames = StoreNames();
 
-// The stored name; one that kUnitDescriptions lacks does not compile (the
-// search runs off the end of the names).
+// The stored name, which the rows point to; one that kUnitDescriptions
+// lacks does not compile (the search runs off the end of the names).
 constexpr const char* Name(const char* name) {
+    if (const char* temperature = TemperatureSpelling(name)) return temperature;
     std::size_t at = 0;
     while (!SameName(kUnitNames.bytes + at, name)) ++at;
     return kUnitNames.bytes + at;
@@ -225,6 +277,15 @@ constexpr UnitDef UnitTable[kUnitCount + 1] = {
 
 static_assert(UnitTable[kUnitCount].name == nullptr, "the end row closes the table");
 
+constexpr bool TemperatureRowsAreTheSpellings() {
+    for (std::size_t row = 0; row < kUnitCount; ++row) {
+        const bool spelling = TemperatureSpelling(UnitTable[row].name) != nullptr;
+        if ((UnitTable[row].category == CategoryTemperature) != spelling) return false;
+    }
+    return true;
+}
+static_assert(TemperatureRowsAreTheSpellings(), "the temperature rows, and only they, have the temperature names");
+
 namespace {
 
 constexpr std::size_t kMaxKey = kUnitKeySize - 1;
@@ -347,13 +408,36 @@ constexpr TwoWordNames FindTwoWordNames() {
 
 constexpr TwoWordNames kTwoWordNames = FindTwoWordNames();
 
-// The words in place rather than pointers to them: a pointer costs a shared
-// library a relocation each, more bytes than the padding here. The bound
-// also checks kLongestCategoryName: a longer word does not compile.
-constexpr char kCategoryNames[][kLongestCategoryName + 1] = {
-    "unknown", "length", "mass",   "volume", "area",  "speed", "temperature",
-    "pressure", "energy", "power", "time",   "angle", "data",
+// The words one after another and where each begins, rather than pointers
+// to them (a relocation each in a shared library) or rows of one size (the
+// longest's).
+constexpr char kCategoryWords[] =
+    "unknown\0length\0mass\0volume\0area\0speed\0temperature\0pressure\0energy\0power\0time\0angle\0data";
+
+struct CategoryWordStarts {
+    std::uint8_t at[CategoryData + 1];
 };
+
+constexpr CategoryWordStarts FindCategoryWords() {
+    CategoryWordStarts starts{};
+    std::size_t at = 0;
+    for (int category = 0; category <= CategoryData; ++category) {
+        starts.at[category] = static_cast<std::uint8_t>(at);
+        at += Length(kCategoryWords + at) + 1;
+    }
+    return starts;
+}
+
+constexpr CategoryWordStarts kCategoryWordStarts = FindCategoryWords();
+
+constexpr bool CategoryWordsFit() {
+    for (std::uint8_t at : kCategoryWordStarts.at) {
+        if (Length(kCategoryWords + at) > kLongestCategoryName) return false;
+    }
+    return kCategoryWordStarts.at[CategoryData] + Length(kCategoryWords + kCategoryWordStarts.at[CategoryData]) + 1 ==
+           sizeof kCategoryWords;
+}
+static_assert(CategoryWordsFit(), "a word for each category, none longer than kLongestCategoryName");
 
 // The bytes [p, p + N) as one integer of N bytes.
 template <std::size_t N>
@@ -448,7 +532,7 @@ char* CopyUnitName(const UnitDef* row, char* out) noexcept {
 
 const char* CategoryName(std::int32_t category) noexcept {
     const bool known = category >= CategoryLength && category <= CategoryData;
-    return kCategoryNames[known ? category : 0];
+    return kCategoryWords + kCategoryWordStarts.at[known ? category : 0];
 }
 
 }  // namespace aiconv

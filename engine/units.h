@@ -6,6 +6,8 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "compiler.h"
+
 namespace aiconv {
 
 // A 32-bit category code; values outside 1..12 are "unknown".
@@ -55,6 +57,24 @@ const UnitDef* FindUnit(const char* text, std::size_t length) noexcept;
 // Whether a word of `length` bytes, compared without regard to A-Z case, is
 // the first word of a two-word name ("fl" of "fl oz").
 bool MayBeginTwoWordUnit(const char* word, std::size_t length) noexcept;
+
+// The temperature rows' names, each after a NUL ("\0c\0celsius\0..."), up
+// to kTemperatureNamesEnd, one past the last one's NUL; where names are
+// copied in one move, room for a copy of the last follows.
+inline constexpr std::size_t kTemperatureNamesEnd = 44;
+struct TemperatureRowNames {
+    char bytes[kTemperatureNamesEnd + (kBytesForSpeed ? 5 : 0)];
+};
+extern const TemperatureRowNames kTemperatureRowNames;
+
+// Whether name is a temperature row's own name (the row's pointer, not a
+// copy of it), whose first letter then is its scale: its address lies
+// among those names, right after a NUL. No byte of the name is read.
+inline bool IsTemperatureRowName(const char* name) noexcept {
+    const std::uintptr_t offset =
+        reinterpret_cast<std::uintptr_t>(name) - reinterpret_cast<std::uintptr_t>(kTemperatureRowNames.bytes + 1);
+    return offset < kTemperatureNamesEnd - 1 && name[-1] == '\0';
+}
 
 // Writes the row's name at out and returns its end, with no NUL after it.
 // Where code may grow for speed (kBytesForSpeed) it is one move of

@@ -100,14 +100,21 @@ TEST(ConvertTemperature, KnowsNinePairsAndNoOther) {
 }
 
 // A query converts between two temperature rows as ConvertTemperature does
-// between their names, for every pair of rows (the query reads the scale
-// from the row alone).
+// between their names, for every pair of rows.
 TEST(ConvertTemperature, EveryRowPairAnswersAsItsNames) {
     for (const aiconv::UnitDef* from = aiconv::UnitTable; from->name != nullptr; ++from) {
         for (const aiconv::UnitDef* to = aiconv::UnitTable; to->name != nullptr; ++to) {
             if (from->category != aiconv::CategoryTemperature || to->category != aiconv::CategoryTemperature) continue;
             double result = 0;
             ASSERT_EQ(aiconv::ConvertTemperature(-40.5, from->name, to->name, &result), 1) << from->name;
+            // A row's own name is read by its address; a copy, by its letters.
+            const std::string fromCopy = from->name;
+            const std::string toCopy = to->name;
+            double fromCopies = 0;
+            ASSERT_EQ(aiconv::ConvertTemperature(-40.5, fromCopy.c_str(), toCopy.c_str(), &fromCopies), 1);
+            EXPECT_EQ(fromCopies, result) << from->name << " to " << to->name;
+            // The end of a row's name is no name ("elvin", "elsius").
+            EXPECT_EQ(aiconv::ConvertTemperature(-40.5, from->name + 1, "c", &fromCopies), 0) << from->name;
             char expected[aiconv::kResultTextSize];
             aiconv::FormatNumber(result, expected);
             const std::string answer = Answer(("-40.5 " + std::string(from->name) + " to " + to->name).c_str());
