@@ -60,13 +60,10 @@ char* PutParseError(char* out, ParseOutcome outcome) noexcept {
     return PutLiteral(out, kErrorBadUnits);
 }
 
-// Reduces a temperature name to 'c', 'f' or 'k'; 0 for anything else. A
-// query's names are the rows' own, known by their address: their first
-// letter is their scale. Any other text is read as far as NUL or white
-// space, for at most 11 characters (more than every temperature name has),
-// and looked up as a unit word.
+// Reduces a temperature name to 'c', 'f' or 'k'; 0 for anything else. The
+// name is read as far as NUL or white space, for at most 11 characters
+// (more than every temperature name has), and looked up as a unit word.
 char TemperatureScale(const char* name) noexcept {
-    if (IsTemperatureRowName(name)) return name[0];
     std::size_t length = 0;
     while (length < kLongestUnitName && !EndsWord(name[length])) ++length;
     // The look-up would drop a trailing '.', which no temperature name has.
@@ -91,8 +88,11 @@ double ConvertScales(double value, char from, char to) noexcept {
 
 int ConvertTemperature(double value, const char* fromName, const char* toName,
                        double* result) noexcept {
-    const char from = TemperatureScale(fromName);
-    const char to = TemperatureScale(toName);
+    // A query's names are the rows' own, known by their address: their
+    // first letter is their scale, with nothing to read or look up.
+    const bool rowNames = IsTemperatureRowName(fromName) && IsTemperatureRowName(toName);
+    const char from = rowNames ? fromName[0] : TemperatureScale(fromName);
+    const char to = rowNames ? toName[0] : TemperatureScale(toName);
     if (from == 0 || to == 0) return 0;
     *result = ConvertScales(value, from, to);
     return 1;
