@@ -23,14 +23,24 @@ char* Put(char* out, const char* text) noexcept {
     return out;
 }
 
-// A unit's name: where bytes may go to speed, in one move of a fixed size
-// (a few instructions for any name, where a byte loop takes five a byte);
-// elsewhere the loop, which there costs less than the call.
+// What stands between the two sides of an answer.
+constexpr char kAnswerArrow[] = " -> ";
+constexpr std::size_t kArrowLength = sizeof kAnswerArrow - 1;
+static_assert(kArrowLength >= kNameWordOverrun, "the arrow covers what a name's last word writes past it");
+
+// A unit's name: where bytes may go to speed, in moves of a fixed size (a
+// few instructions for any name, where a byte loop takes five a byte);
+// elsewhere the loop, which there costs less than the call. The source's
+// name is followed by the arrow, which covers what its last word of four
+// bytes may write past it.
+template <bool kArrowFollows>
 char* PutName(char* out, const UnitDef* row) noexcept {
-    if constexpr (kBytesForSpeed) {
-        return CopyUnitName(row, out);
-    } else {
+    if constexpr (!kBytesForSpeed) {
         return Put(out, row->name);
+    } else if constexpr (kArrowFollows) {
+        return CopyUnitNameInWords(row, out);
+    } else {
+        return CopyUnitName(row, out);
     }
 }
 
@@ -44,13 +54,11 @@ char* PutLiteral(char* out, const char (&text)[N]) noexcept {
 // The longest answer: two numbers of at most kNumberTextMaxLength characters
 // around two unit names and the arrow, or a fixed message with two category
 // words; either way far below kResultTextSize. The second number is written in
-// place and may use a whole number buffer; a name's copy writes
-// kCopiedNameBytes bytes (the name and what follows it in the table).
-static_assert(kNumberTextMaxLength + 1 + kLongestUnitName + 4 + kNumberTextSize + 1 + kCopiedNameBytes <=
-                  kResultTextSize,
+// place and may use a whole number buffer.
+constexpr std::size_t kLongestSourceSide = kNumberTextMaxLength + 1 + kLongestUnitName + kArrowLength;
+static_assert(kLongestSourceSide + kNumberTextSize + 1 + kLongestUnitName + 1 <= kResultTextSize,
               "the longest answer fits");
-static_assert(kNumberTextMaxLength + 1 + kLongestUnitName + 4 + kNumberTextMaxLength + 1 + kLongestUnitName <=
-                  kLongestAnswer,
+static_assert(kLongestSourceSide + kNumberTextMaxLength + 1 + kLongestUnitName <= kLongestAnswer,
               "the longest conversion is within the promised length");
 
 // A parse error's message, copied by its length: no search for its end.
@@ -138,11 +146,11 @@ std::size_t Convert(const char* query, std::size_t length, char* answer) noexcep
         // Both numbers are written straight into the answer.
         out += FormatNumber(value, out);
         *out++ = ' ';
-        out = PutName(out, from);
-        out = PutLiteral(out, " -> ");
+        out = PutName<true>(out, from);
+        out = PutLiteral(out, kAnswerArrow);
         out += FormatNumber(result, out);
         *out++ = ' ';
-        out = PutName(out, to);
+        out = PutName<false>(out, to);
     }
     *out = '\0';
     return static_cast<std::size_t>(out - answer);

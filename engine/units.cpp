@@ -20,9 +20,8 @@ constexpr TemperatureRowNames StoreTemperatureNames() {
     return names;
 }
 constexpr TemperatureRowNames kTemperatureRowNames = StoreTemperatureNames();
-static_assert(!kBytesForSpeed || sizeof "\0c\0celsius\0centigrade\0k\0kelvin\0f" + kCopiedNameBytes <=
-                                     sizeof kTemperatureRowNames.bytes,
-              "a name's copy stays within the temperature names");
+static_assert(!kBytesForSpeed || kTemperatureNamesEnd - 1 + kNameWordOverrun <= sizeof kTemperatureRowNames.bytes,
+              "a name copied in words stays within the temperature names");
 
 namespace {
 
@@ -87,11 +86,10 @@ constexpr bool IsStoredWhole(const char* name) {
     return TemperatureSpelling(name) == nullptr && !EndsAnotherName(name);
 }
 
-// Where speed counts an answer copies a name in one move of kCopiedNameBytes,
-// which may read past it into the names that follow; the last one is
-// followed by enough zeros.
+// Where speed counts a name may be copied in whole words, which read up to
+// kNameWordOverrun bytes past it; the last one is followed by as many zeros.
 constexpr std::size_t NameBytes() {
-    std::size_t bytes = kBytesForSpeed ? kCopiedNameBytes : 0;
+    std::size_t bytes = kBytesForSpeed ? kNameWordOverrun : 0;
     for (const UnitDescription& unit : kUnitDescriptions) {
         if (IsStoredWhole(unit.name)) bytes += Length(unit.name) + 1;
     }
@@ -125,154 +123,162 @@ constexpr const char* Name(const char* name) {
     return kUnitNames.bytes + at;
 }
 
+constexpr UnitDef Row(const char* name, UnitCategory category, double factor) {
+#if AICONV_ROW_HOLDS_NAME_LENGTH
+    return {Name(name), category, static_cast<std::uint8_t>(Length(name)), factor};
+#else
+    return {Name(name), category, factor};
+#endif
+}
+
 }  // namespace
 
 // Rows in the order the vocabulary is listed (aiconvert --list-units shows
 // them so). Names are unique, so the order decides no lookup.
 constexpr UnitDef UnitTable[kUnitCount + 1] = {
-    {Name("m"), CategoryLength, 1},
-    {Name("meter"), CategoryLength, 1},
-    {Name("metre"), CategoryLength, 1},
-    {Name("meters"), CategoryLength, 1},
-    {Name("km"), CategoryLength, 1000},
-    {Name("kilometer"), CategoryLength, 1000},
-    {Name("kilometre"), CategoryLength, 1000},
-    {Name("kilometers"), CategoryLength, 1000},
-    {Name("cm"), CategoryLength, 0.01},
-    {Name("centimeter"), CategoryLength, 0.01},
-    {Name("mm"), CategoryLength, 0.001},
-    {Name("millimeter"), CategoryLength, 0.001},
-    {Name("mi"), CategoryLength, 1609.344},
-    {Name("mile"), CategoryLength, 1609.344},
-    {Name("miles"), CategoryLength, 1609.344},
-    {Name("yd"), CategoryLength, 0.9144},
-    {Name("yard"), CategoryLength, 0.9144},
-    {Name("yards"), CategoryLength, 0.9144},
-    {Name("ft"), CategoryLength, 0.3048},
-    {Name("foot"), CategoryLength, 0.3048},
-    {Name("feet"), CategoryLength, 0.3048},
-    {Name("in"), CategoryLength, 0.0254},
-    {Name("inch"), CategoryLength, 0.0254},
-    {Name("inches"), CategoryLength, 0.0254},
-    {Name("nm"), CategoryLength, 1e-09},
-    {Name("um"), CategoryLength, 1e-06},
-    {Name("micrometer"), CategoryLength, 1e-06},
+    Row("m", CategoryLength, 1),
+    Row("meter", CategoryLength, 1),
+    Row("metre", CategoryLength, 1),
+    Row("meters", CategoryLength, 1),
+    Row("km", CategoryLength, 1000),
+    Row("kilometer", CategoryLength, 1000),
+    Row("kilometre", CategoryLength, 1000),
+    Row("kilometers", CategoryLength, 1000),
+    Row("cm", CategoryLength, 0.01),
+    Row("centimeter", CategoryLength, 0.01),
+    Row("mm", CategoryLength, 0.001),
+    Row("millimeter", CategoryLength, 0.001),
+    Row("mi", CategoryLength, 1609.344),
+    Row("mile", CategoryLength, 1609.344),
+    Row("miles", CategoryLength, 1609.344),
+    Row("yd", CategoryLength, 0.9144),
+    Row("yard", CategoryLength, 0.9144),
+    Row("yards", CategoryLength, 0.9144),
+    Row("ft", CategoryLength, 0.3048),
+    Row("foot", CategoryLength, 0.3048),
+    Row("feet", CategoryLength, 0.3048),
+    Row("in", CategoryLength, 0.0254),
+    Row("inch", CategoryLength, 0.0254),
+    Row("inches", CategoryLength, 0.0254),
+    Row("nm", CategoryLength, 1e-09),
+    Row("um", CategoryLength, 1e-06),
+    Row("micrometer", CategoryLength, 1e-06),
 
-    {Name("kg"), CategoryMass, 1},
-    {Name("kilogram"), CategoryMass, 1},
-    {Name("kilograms"), CategoryMass, 1},
-    {Name("g"), CategoryMass, 0.001},
-    {Name("gram"), CategoryMass, 0.001},
-    {Name("grams"), CategoryMass, 0.001},
-    {Name("mg"), CategoryMass, 1e-06},
-    {Name("milligram"), CategoryMass, 1e-06},
-    {Name("lb"), CategoryMass, 0.45359237},
-    {Name("lbs"), CategoryMass, 0.45359237},
-    {Name("pound"), CategoryMass, 0.45359237},
-    {Name("pounds"), CategoryMass, 0.45359237},
-    {Name("lbs."), CategoryMass, 0.45359237},
-    {Name("oz"), CategoryMass, 0.028349523125},
-    {Name("ounce"), CategoryMass, 0.028349523125},
-    {Name("ounces"), CategoryMass, 0.028349523125},
-    {Name("ton"), CategoryMass, 907.18474},
-    {Name("tonne"), CategoryMass, 1000},
-    {Name("t"), CategoryMass, 1000},
+    Row("kg", CategoryMass, 1),
+    Row("kilogram", CategoryMass, 1),
+    Row("kilograms", CategoryMass, 1),
+    Row("g", CategoryMass, 0.001),
+    Row("gram", CategoryMass, 0.001),
+    Row("grams", CategoryMass, 0.001),
+    Row("mg", CategoryMass, 1e-06),
+    Row("milligram", CategoryMass, 1e-06),
+    Row("lb", CategoryMass, 0.45359237),
+    Row("lbs", CategoryMass, 0.45359237),
+    Row("pound", CategoryMass, 0.45359237),
+    Row("pounds", CategoryMass, 0.45359237),
+    Row("lbs.", CategoryMass, 0.45359237),
+    Row("oz", CategoryMass, 0.028349523125),
+    Row("ounce", CategoryMass, 0.028349523125),
+    Row("ounces", CategoryMass, 0.028349523125),
+    Row("ton", CategoryMass, 907.18474),
+    Row("tonne", CategoryMass, 1000),
+    Row("t", CategoryMass, 1000),
 
-    {Name("m3"), CategoryVolume, 1},
-    {Name("cubic meter"), CategoryVolume, 1},
-    {Name("l"), CategoryVolume, 0.001},
-    {Name("liter"), CategoryVolume, 0.001},
-    {Name("litre"), CategoryVolume, 0.001},
-    {Name("ml"), CategoryVolume, 1e-06},
-    {Name("gal"), CategoryVolume, 0.003785411784},
-    {Name("gallon"), CategoryVolume, 0.003785411784},
-    {Name("qt"), CategoryVolume, 0.000946352946},
-    {Name("pt"), CategoryVolume, 0.000473176473},
-    {Name("fl oz"), CategoryVolume, 2.95735295625e-05},
-    {Name("floz"), CategoryVolume, 2.95735295625e-05},
-    {Name("cup"), CategoryVolume, 0.0002365882365},
-    {Name("in3"), CategoryVolume, 1.6387064e-05},
-    {Name("ft3"), CategoryVolume, 0.028316846592},
+    Row("m3", CategoryVolume, 1),
+    Row("cubic meter", CategoryVolume, 1),
+    Row("l", CategoryVolume, 0.001),
+    Row("liter", CategoryVolume, 0.001),
+    Row("litre", CategoryVolume, 0.001),
+    Row("ml", CategoryVolume, 1e-06),
+    Row("gal", CategoryVolume, 0.003785411784),
+    Row("gallon", CategoryVolume, 0.003785411784),
+    Row("qt", CategoryVolume, 0.000946352946),
+    Row("pt", CategoryVolume, 0.000473176473),
+    Row("fl oz", CategoryVolume, 2.95735295625e-05),
+    Row("floz", CategoryVolume, 2.95735295625e-05),
+    Row("cup", CategoryVolume, 0.0002365882365),
+    Row("in3", CategoryVolume, 1.6387064e-05),
+    Row("ft3", CategoryVolume, 0.028316846592),
 
-    {Name("m2"), CategoryArea, 1},
-    {Name("km2"), CategoryArea, 1000000},
-    {Name("cm2"), CategoryArea, 0.0001},
-    {Name("mm2"), CategoryArea, 1e-06},
-    {Name("ft2"), CategoryArea, 0.09290304},
-    {Name("in2"), CategoryArea, 0.00064516},
-    {Name("acre"), CategoryArea, 4046.8564224},
-    {Name("ac"), CategoryArea, 4046.8564224},
-    {Name("ha"), CategoryArea, 10000},
+    Row("m2", CategoryArea, 1),
+    Row("km2", CategoryArea, 1000000),
+    Row("cm2", CategoryArea, 0.0001),
+    Row("mm2", CategoryArea, 1e-06),
+    Row("ft2", CategoryArea, 0.09290304),
+    Row("in2", CategoryArea, 0.00064516),
+    Row("acre", CategoryArea, 4046.8564224),
+    Row("ac", CategoryArea, 4046.8564224),
+    Row("ha", CategoryArea, 10000),
 
-    {Name("m/s"), CategorySpeed, 1},
-    {Name("km/h"), CategorySpeed, 0.2777777777777778},
-    {Name("kph"), CategorySpeed, 0.2777777777777778},
-    {Name("mph"), CategorySpeed, 0.44704},
-    {Name("ft/s"), CategorySpeed, 0.3048},
-    {Name("knot"), CategorySpeed, 0.5144444444444445},
-    {Name("knots"), CategorySpeed, 0.5144444444444445},
-    {Name("kt"), CategorySpeed, 0.5144444444444445},
+    Row("m/s", CategorySpeed, 1),
+    Row("km/h", CategorySpeed, 0.2777777777777778),
+    Row("kph", CategorySpeed, 0.2777777777777778),
+    Row("mph", CategorySpeed, 0.44704),
+    Row("ft/s", CategorySpeed, 0.3048),
+    Row("knot", CategorySpeed, 0.5144444444444445),
+    Row("knots", CategorySpeed, 0.5144444444444445),
+    Row("kt", CategorySpeed, 0.5144444444444445),
 
-    {Name("c"), CategoryTemperature, 1},
-    {Name("celsius"), CategoryTemperature, 1},
-    {Name("centigrade"), CategoryTemperature, 1},
-    {Name("f"), CategoryTemperature, 1},
-    {Name("fahrenheit"), CategoryTemperature, 1},
-    {Name("k"), CategoryTemperature, 1},
-    {Name("kelvin"), CategoryTemperature, 1},
+    Row("c", CategoryTemperature, 1),
+    Row("celsius", CategoryTemperature, 1),
+    Row("centigrade", CategoryTemperature, 1),
+    Row("f", CategoryTemperature, 1),
+    Row("fahrenheit", CategoryTemperature, 1),
+    Row("k", CategoryTemperature, 1),
+    Row("kelvin", CategoryTemperature, 1),
 
-    {Name("pa"), CategoryPressure, 1},
-    {Name("kpa"), CategoryPressure, 1000},
-    {Name("mpa"), CategoryPressure, 1000000},
-    {Name("bar"), CategoryPressure, 100000},
-    {Name("mbar"), CategoryPressure, 100},
-    {Name("atm"), CategoryPressure, 101325},
-    {Name("psi"), CategoryPressure, 6894.757293168361},
-    {Name("mmhg"), CategoryPressure, 133.3223684211},
-    {Name("torr"), CategoryPressure, 133.3223684211},
+    Row("pa", CategoryPressure, 1),
+    Row("kpa", CategoryPressure, 1000),
+    Row("mpa", CategoryPressure, 1000000),
+    Row("bar", CategoryPressure, 100000),
+    Row("mbar", CategoryPressure, 100),
+    Row("atm", CategoryPressure, 101325),
+    Row("psi", CategoryPressure, 6894.757293168361),
+    Row("mmhg", CategoryPressure, 133.3223684211),
+    Row("torr", CategoryPressure, 133.3223684211),
 
-    {Name("j"), CategoryEnergy, 1},
-    {Name("kj"), CategoryEnergy, 1000},
-    {Name("mj"), CategoryEnergy, 1000000},
-    {Name("wh"), CategoryEnergy, 3600},
-    {Name("kwh"), CategoryEnergy, 3600000},
-    {Name("cal"), CategoryEnergy, 4.184},
-    {Name("kcal"), CategoryEnergy, 4184},
-    {Name("btu"), CategoryEnergy, 1055.05585262},
+    Row("j", CategoryEnergy, 1),
+    Row("kj", CategoryEnergy, 1000),
+    Row("mj", CategoryEnergy, 1000000),
+    Row("wh", CategoryEnergy, 3600),
+    Row("kwh", CategoryEnergy, 3600000),
+    Row("cal", CategoryEnergy, 4.184),
+    Row("kcal", CategoryEnergy, 4184),
+    Row("btu", CategoryEnergy, 1055.05585262),
 
-    {Name("w"), CategoryPower, 1},
-    {Name("kw"), CategoryPower, 1000},
-    {Name("mw"), CategoryPower, 1000000},
-    {Name("hp"), CategoryPower, 745.6998715822702},
+    Row("w", CategoryPower, 1),
+    Row("kw", CategoryPower, 1000),
+    Row("mw", CategoryPower, 1000000),
+    Row("hp", CategoryPower, 745.6998715822702),
 
-    {Name("s"), CategoryTime, 1},
-    {Name("sec"), CategoryTime, 1},
-    {Name("min"), CategoryTime, 60},
-    {Name("h"), CategoryTime, 3600},
-    {Name("hr"), CategoryTime, 3600},
-    {Name("hour"), CategoryTime, 3600},
-    {Name("day"), CategoryTime, 86400},
+    Row("s", CategoryTime, 1),
+    Row("sec", CategoryTime, 1),
+    Row("min", CategoryTime, 60),
+    Row("h", CategoryTime, 3600),
+    Row("hr", CategoryTime, 3600),
+    Row("hour", CategoryTime, 3600),
+    Row("day", CategoryTime, 86400),
 
-    {Name("rad"), CategoryAngle, 1},
-    {Name("deg"), CategoryAngle, 0.017453292519943295},
-    {Name("degree"), CategoryAngle, 0.017453292519943295},
-    {Name("gon"), CategoryAngle, 0.015707963267948967},
-    {Name("grad"), CategoryAngle, 0.015707963267948967},
+    Row("rad", CategoryAngle, 1),
+    Row("deg", CategoryAngle, 0.017453292519943295),
+    Row("degree", CategoryAngle, 0.017453292519943295),
+    Row("gon", CategoryAngle, 0.015707963267948967),
+    Row("grad", CategoryAngle, 0.015707963267948967),
 
-    {Name("bit"), CategoryData, 1},
-    {Name("bits"), CategoryData, 1},
-    {Name("kb"), CategoryData, 1000},
-    {Name("mb"), CategoryData, 1000000},
-    {Name("gb"), CategoryData, 1000000000},
-    {Name("tb"), CategoryData, 1000000000000},
-    {Name("kib"), CategoryData, 1024},
-    {Name("mib"), CategoryData, 1048576},
-    {Name("gib"), CategoryData, 1073741824},
-    {Name("byte"), CategoryData, 8},
-    {Name("bytes"), CategoryData, 8},
-    {Name("b"), CategoryData, 8},
+    Row("bit", CategoryData, 1),
+    Row("bits", CategoryData, 1),
+    Row("kb", CategoryData, 1000),
+    Row("mb", CategoryData, 1000000),
+    Row("gb", CategoryData, 1000000000),
+    Row("tb", CategoryData, 1000000000000),
+    Row("kib", CategoryData, 1024),
+    Row("mib", CategoryData, 1048576),
+    Row("gib", CategoryData, 1073741824),
+    Row("byte", CategoryData, 8),
+    Row("bytes", CategoryData, 8),
+    Row("b", CategoryData, 8),
 
-    {nullptr, UnitCategory{}, 0},
+    UnitDef{},
 };
 
 static_assert(UnitTable[kUnitCount].name == nullptr, "the end row closes the table");
@@ -333,7 +339,9 @@ static_assert(EveryRowIsDescribed(), "kUnitDescriptions describes each row of Un
 
 struct UnitIndex {
     std::uint8_t slot[kSlots];
-    std::uint8_t nameLength[kUnitCount];  // the one place a name's length is kept
+#if !AICONV_ROW_HOLDS_NAME_LENGTH
+    std::uint8_t nameLength[kUnitCount];
+#endif
 };
 
 constexpr std::size_t LongestName() {
@@ -368,12 +376,33 @@ constexpr UnitIndex BuildIndex() {
         std::size_t at = Hash(n, first, last) & (kSlots - 1);
         while (index.slot[at] != 0) at = (at + 1) & (kSlots - 1);
         index.slot[at] = static_cast<std::uint8_t>(row + 1);
+#if !AICONV_ROW_HOLDS_NAME_LENGTH
         index.nameLength[row] = static_cast<std::uint8_t>(n);
+#endif
     }
     return index;
 }
 
 constexpr UnitIndex kIndex = BuildIndex();
+
+// A name's length: in its row where the row has room, else in the index.
+AICONV_ALWAYS_INLINE std::size_t NameLength(std::size_t row) noexcept {
+#if AICONV_ROW_HOLDS_NAME_LENGTH
+    return UnitTable[row].nameLength;
+#else
+    return kIndex.nameLength[row];
+#endif
+}
+
+// The same by the row's address, as a copy has it: no index worked out
+// where the row holds the length.
+[[maybe_unused]] AICONV_ALWAYS_INLINE std::size_t NameLength(const UnitDef* row) noexcept {
+#if AICONV_ROW_HOLDS_NAME_LENGTH
+    return row->nameLength;
+#else
+    return kIndex.nameLength[row - UnitTable];
+#endif
+}
 
 // The rows whose names hold a blank, and the length of their first word;
 // as many as the table has.
@@ -458,6 +487,20 @@ AICONV_ALWAYS_INLINE bool SameBytes(const char* a, const char* b, std::size_t n)
 }
 static_assert(kLongestUnitName <= 16, "a name is compared in two moves");
 
+// Copies n bytes (1 to 16) in the same two moves, writing only those n.
+[[maybe_unused]] AICONV_ALWAYS_INLINE void CopyBytes(char* to, const char* from, std::size_t n) noexcept {
+    if (n < 4) {
+        if (n >= 2) std::memcpy(to, from, 2);
+        to[n - 1] = from[n - 1];
+    } else if (n < 8) {
+        std::memcpy(to, from, 4);
+        std::memcpy(to + n - 4, from + n - 4, 4);
+    } else {
+        std::memcpy(to, from, 8);
+        std::memcpy(to + n - 8, from + n - 8, 8);
+    }
+}
+
 // Whether the first n bytes of text, lower-cased, are the name (n is its
 // length). Most queries are in lower case, as the names are: with
 // kWholeFirst (where speed counts) equal bytes are tried whole first;
@@ -483,7 +526,7 @@ AICONV_HOT_INLINE const UnitDef* FindKey(const char* text, std::size_t n) noexce
         const std::size_t entry = kIndex.slot[at];
         if (entry == 0) return nullptr;
         const UnitDef* row = UnitTable + (entry - 1);
-        if (kIndex.nameLength[entry - 1] == n && MatchesName<kWholeFirst>(row->name, text, n)) return row;
+        if (NameLength(entry - 1) == n && MatchesName<kWholeFirst>(row->name, text, n)) return row;
     }
 }
 
@@ -522,8 +565,24 @@ bool MayBeginTwoWordUnit(const char* word, std::size_t length) noexcept {
 char* CopyUnitName(const UnitDef* row, char* out) noexcept {
     const char* name = row->name;
     if constexpr (kBytesForSpeed) {
-        std::memcpy(out, name, kCopiedNameBytes);
-        return out + kIndex.nameLength[row - UnitTable];
+        const std::size_t n = NameLength(row);
+        CopyBytes(out, name, n);
+        return out + n;
+    } else {
+        while (*name != '\0') *out++ = *name++;
+        return out;
+    }
+}
+
+char* CopyUnitNameInWords(const UnitDef* row, char* out) noexcept {
+    const char* name = row->name;
+    if constexpr (kBytesForSpeed) {
+        static_assert(kLongestUnitName <= 12, "a name takes at most three words");
+        const std::size_t n = NameLength(row);
+        std::memcpy(out, name, 4);
+        if (n > 4) std::memcpy(out + 4, name + 4, 4);
+        if (n > 8) std::memcpy(out + 8, name + 8, 4);
+        return out + n;
     } else {
         while (*name != '\0') *out++ = *name++;
         return out;

@@ -26,11 +26,24 @@ enum UnitCategory : std::int32_t {
     CategoryData = 12,
 };
 
+// Where a pointer takes eight bytes a row has four bytes of padding after its
+// category, which hold its name's length; elsewhere the lookup's index keeps
+// the lengths, and a row is no larger than its three fields.
+#if UINTPTR_MAX > 0xFFFFFFFFu
+#    define AICONV_ROW_HOLDS_NAME_LENGTH 1
+#else
+#    define AICONV_ROW_HOLDS_NAME_LENGTH 0
+#endif
+
 struct UnitDef {
     const char* name;       // lower case, NUL-terminated; null only in the end row
     UnitCategory category;
+#if AICONV_ROW_HOLDS_NAME_LENGTH
+    std::uint8_t nameLength;
+#endif
     double factor;          // size of one unit in the category's base unit
 };
+static_assert(sizeof(UnitDef) == (sizeof(void*) == 8 ? 24 : 16), "the name's length takes no room of its own");
 
 // Rows in lookup order, then one end row whose name is null.
 inline constexpr std::size_t kUnitCount = 130;
@@ -60,10 +73,11 @@ bool MayBeginTwoWordUnit(const char* word, std::size_t length) noexcept;
 
 // The temperature rows' names, each after a NUL ("\0c\0celsius\0..."), up
 // to kTemperatureNamesEnd, one past the last one's NUL; where names are
-// copied in one move, room for a copy of the last follows.
+// copied in whole words, room for the last one's follows.
 inline constexpr std::size_t kTemperatureNamesEnd = 44;
+inline constexpr std::size_t kNameWordOverrun = 3;
 struct TemperatureRowNames {
-    char bytes[kTemperatureNamesEnd + (kBytesForSpeed ? 5 : 0)];
+    char bytes[kTemperatureNamesEnd + (kBytesForSpeed ? kNameWordOverrun : 0)];
 };
 extern const TemperatureRowNames kTemperatureRowNames;
 
@@ -76,13 +90,15 @@ inline bool IsTemperatureRowName(const char* name) noexcept {
     return offset < kTemperatureNamesEnd - 1 && name[-1] == '\0';
 }
 
-// Writes the row's name at out and returns its end, with no NUL after it.
-// Where code may grow for speed (kBytesForSpeed) it is one move of
-// kCopiedNameBytes bytes, those past the name's end taken from the names
-// that follow it in the engine's table.
-inline constexpr std::size_t kCopiedNameBytes = 16;
-static_assert(kLongestUnitName <= kCopiedNameBytes, "every name is copied whole in one move");
+// Writes the row's name at out and returns its end, with no NUL after it
+// and nothing past it.
 char* CopyUnitName(const UnitDef* row, char* out) noexcept;
+
+// The same where at least four bytes are written at the end next: where code
+// may grow for speed the name goes in whole words of four bytes, the last of
+// which may write up to kNameWordOverrun bytes past its end (what follows
+// the name in the engine's tables), under what is written next.
+char* CopyUnitNameInWords(const UnitDef* row, char* out) noexcept;
 
 // No category word is longer (checked against the words where they are
 // defined).

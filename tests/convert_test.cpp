@@ -123,6 +123,23 @@ TEST(ConvertTemperature, EveryRowPairAnswersAsItsNames) {
     }
 }
 
+// A name is copied by its length, the last one ending the answer: nothing
+// past the NUL changes (a one-digit number writes only its digit).
+TEST(ConvertQuery, WritesNothingPastTheLastName) {
+    for (const aiconv::UnitDef* row = aiconv::UnitTable; row->name != nullptr; ++row) {
+        if (std::strchr(row->name, ' ') != nullptr) continue;  // a target is one word
+        const std::string query = std::string("2 ") + row->name + " -> " + row->name;
+        char text[aiconv::kResultTextSize];
+        std::memset(text, '#', sizeof text);
+        const std::size_t length = aiconv::ConvertQuery(query.c_str(), query.size(), text);
+        // "lbs." is read as "lbs": the names answered are the rows found.
+        ASSERT_EQ(std::string(text).rfind("2 ", 0), 0u) << text;
+        ASSERT_EQ(length, std::strlen(text));
+        EXPECT_EQ(std::string(text + length + 1, sizeof text - length - 1), std::string(sizeof text - length - 1, '#'))
+            << row->name;
+    }
+}
+
 TEST(ConvertTemperature, MultipliesByFiveNinthsRatherThanDividing) {
     // The two roads differ in the last bit for many values; ours must be the
     // multiplication.
