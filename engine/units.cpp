@@ -584,8 +584,7 @@ char* CopyUnitNameInWords(const UnitDef* row, char* out) noexcept {
         if (n > 8) std::memcpy(out + 8, name + 8, 4);
         return out + n;
     } else {
-        while (*name != '\0') *out++ = *name++;
-        return out;
+        return CopyUnitName(row, out);
     }
 }
 
